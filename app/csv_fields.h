@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalkora {
+
+// Field n (from 1) of a delimited line. The line is read as if it ended with
+// the separator; each cut takes the text before the first separator and drops
+// it with the separator's first character. Quotes do not protect anything.
+// n < 1 or beyond the last field gives "".
+std::string csvField(std::string_view line, std::string_view separator, long long n);
+
+// Whether the line contains the separator at all (never for an empty one).
+bool hasSeparator(std::string_view line, std::string_view separator);
+
+// The lines of a source file, decoded, with the file's own error messages.
+class FileSystem;
+std::vector<std::string> readSourceLines(const FileSystem& fs, const std::string& path);
+
+}  // namespace kalkora

@@ -1,0 +1,22 @@
+#include "app/csv_fields.h"
+
+#include <gtest/gtest.h>
+
+namespace kalkora {
+
+TEST(CsvFields, FieldsCountFromOneAndTheLastNeedsNoSeparator) {
+  EXPECT_EQ(csvField("311;1 234,50", ";", 1), "311");
+  EXPECT_EQ(csvField("311;1 234,50", ";", 2), "1 234,50");
+  EXPECT_EQ(csvField("311;1 234,50", ";", 3), "");
+  EXPECT_EQ(csvField("311;250;", ";", 2), "250");
+  EXPECT_EQ(csvField("311;250;", ";", 3), "");
+  EXPECT_EQ(csvField("311,250", ",", 2), "250");
+  EXPECT_EQ(csvField(";x", ";", 1), "");
+  EXPECT_EQ(csvField("a;b", ";", 0), "");
+  EXPECT_EQ(csvField("a;b", ";", 1000000000000LL), "");
+  EXPECT_EQ(csvField("\"1;5\";x", ";", 2), "5\"");  // quotes protect nothing
+  EXPECT_FALSE(hasSeparator("abc", ""));
+  EXPECT_TRUE(hasSeparator("a;c", ";"));
+}
+
+}  // namespace kalkora

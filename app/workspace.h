@@ -1,0 +1,27 @@
+#pragma once
+#include "app/import_table.h"
+#include "app/parameters.h"
+#include "platform/regional.h"
+
+namespace kalkora {
+
+class FileSystem;
+class Messages;
+
+// The state the main window owns and every reader, the account check and the
+// exporters work on: controls, import table, import mode, loaded count.
+struct Workspace {
+  Parameters params;
+  ImportTable table;
+  int mode = 0;  // 0 until chosen, then 1..6
+  int loadedCount = 0;
+};
+
+// What the core needs from the machine, passed down explicitly.
+struct Services {
+  FileSystem& fs;
+  Messages& messages;
+  Regional regional;
+};
+
+}  // namespace kalkora

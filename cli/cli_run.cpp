@@ -1,0 +1,88 @@
+#include "cli/cli_run.h"
+
+#include "app/control_csv.h"
+#include "app/load_by_mode.h"
+#include "app/settings_keys.h"
+#include "app/workspace.h"
+#include "cli/json_dump.h"
+#include "platform/cp1250.h"
+#include "platform/error.h"
+#include "platform/messages.h"
+#include "platform/system_regional.h"
+
+namespace kalkora {
+namespace {
+
+// Every message the window would show becomes one line on standard error.
+class StreamMessages : public Messages {
+ public:
+  explicit StreamMessages(std::ostream& err) : err_(err) {}
+  void notice(const std::string& text) override { err_ << text << '\n'; }
+  void warning(const std::string& text) override { err_ << text << '\n'; }
+
+ private:
+  std::ostream& err_;
+};
+
+char32_t separatorOption(const std::string& text) {
+  const std::u32string decoded = decodeUtf8(text);
+  if (decoded.size() > 1) throw Error("Oddělovač musí být jeden znak: " + text);
+  return decoded.empty() ? 0 : decoded[0];
+}
+
+void applyOptions(const CliOptions& o, Workspace& ws, Regional& regional) {
+  Parameters& p = ws.params;
+  if (o.mode) ws.mode = *o.mode;
+  if (o.source) p.Edit3 = *o.source;
+  if (o.balanceDef) p.Edit24 = p.balanceDefinitionPath = *o.balanceDef;
+  if (o.incomeDef) p.Edit25 = p.incomeDefinitionPath = *o.incomeDef;
+  if (o.workbook) p.Edit4 = p.workbookPath = *o.workbook;
+  if (o.period) p.Edit1 = *o.period;
+  for (const auto& [key, value] : o.sets) {
+    const SettingKey* k = findSettingKey(key);
+    if (!k) throw Error("Neznámý klíč nastavení: " + key);
+    if (!applySetting(p, *k, value)) throw Error("Klíč " + key + " čeká celé číslo: " + value);
+  }
+  if (o.statementType) p.RadioGroup1 = *o.statementType;
+  if (o.form) {
+    if (*o.form != "DPPDP8" && *o.form != "DPPDP9") throw Error("Neznámý formulář: " + *o.form);
+    p.RadioGroup3 = *o.form == "DPPDP9" ? 1 : 0;
+  }
+  if (o.sumLines) p.CheckBox13 = true;
+  if (o.clearPeriod) p.CheckBox15 = p.CheckBox16 = true;
+  if (o.decimal) {
+    const char32_t c = separatorOption(*o.decimal);
+    if (c == 0) throw Error("Desetinný oddělovač nesmí být prázdný.");
+    regional.decimalSeparator = c;
+  }
+  if (o.thousands) regional.thousandsSeparator = separatorOption(*o.thousands);
+}
+
+void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::ostream& out) {
+  const std::string json = dumpJson(ws);
+  if (*o.dump == "-")
+    out << json;
+  else
+    fs.writeFile(*o.dump, json);
+}
+
+}  // namespace
+
+int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::ostream& err) {
+  StreamMessages messages(err);
+  Services services{fs, messages, systemRegional()};
+  Workspace ws;
+  try {
+    applyOptions(options, ws, services.regional);
+    loadByMode(ws, services);
+    if (options.controlCsv) writeControlCsv(fs, *options.controlCsv, ws.table);
+    if (options.dump) writeDump(options, ws, fs, out);
+    if (options.period) throw Error("Export do sešitu zatím není k dispozici.");
+  } catch (const Error& e) {
+    err << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace kalkora

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+namespace kalkora {
+
+// The spreadsheet operations the exports use, and nothing more. Rows, columns
+// and sheet positions count from 1. Every failure raises Error with a Czech
+// message. Backends: XlsxSpreadsheet (edits the workbook file) and
+// RecordingSpreadsheet (in memory, for tests).
+class Spreadsheet {
+ public:
+  enum class Calculation { Manual, Automatic };
+
+  virtual ~Spreadsheet() = default;
+
+  // Opens the workbook at path; it becomes the first (only) workbook.
+  virtual void open(const std::string& path) = 0;
+  virtual void setVisible(bool visible) = 0;
+  virtual void setCalculation(Calculation mode) = 0;
+
+  // The name of the sheet at that position; raises Error when there is none.
+  virtual std::string sheetName(int sheet) = 0;
+  // A cell's value as text: a number's shortest text, a string, a formula's
+  // cached value, "" for an empty cell.
+  virtual std::string readCell(int sheet, int row, int column) = 0;
+  virtual void writeNumber(int sheet, int row, int column, double value) = 0;
+  // Writing the text "0"; the cell then holds the number 0.
+  virtual void writeZeroText(int sheet, int row, int column) = 0;
+
+  // Ends the session: writes the workbook back (replacing the file
+  // atomically) and, when visible, shows it to the user.
+  virtual void close() = 0;
+};
+
+}  // namespace kalkora

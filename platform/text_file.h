@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalkora {
+
+enum class Encoding { Cp1250, Utf8, Utf8Bom };
+
+// A text file as lines of UTF-8, with the encoding it came in so it can be
+// written back the same way.
+struct TextContent {
+  std::vector<std::string> lines;
+  Encoding encoding = Encoding::Cp1250;
+};
+
+// UTF-8 when the bytes start with its byte-order mark or are valid UTF-8,
+// otherwise windows-1250. CR LF, LF and CR all end a line; a last line without
+// an ending still counts, an ending after the last line adds no empty line.
+TextContent decodeText(std::string_view bytes);
+
+// Every line ended by CR LF, in the given encoding.
+std::string encodeText(const std::vector<std::string>& lines, Encoding encoding);
+
+// Splits at CR LF, LF or CR without any decoding.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+}  // namespace kalkora

@@ -1,0 +1,48 @@
+#include "platform/xml_file.h"
+
+#include <gtest/gtest.h>
+
+namespace kalkora {
+
+TEST(XmlFile, DeclaredCodePagesAreTranscoded) {
+  pugi::xml_document doc;
+  ASSERT_TRUE(loadXml(doc, "<?xml version=\"1.0\" encoding=\"windows-1250\"?><a n=\"\xDA\xE8\x65t\">\x9A</a>"));
+  EXPECT_STREQ(doc.child("a").attribute("n").value(), "Účet");
+  EXPECT_STREQ(doc.child("a").text().get(), "š");
+
+  ASSERT_TRUE(loadXml(doc, "<?xml version='1.0' encoding='ISO-8859-2'?><a>\xB9</a>"));
+  EXPECT_STREQ(doc.child("a").text().get(), "š");
+
+  const std::string utf16("\xFF\xFE<\0a\0/\0>\0", 10);
+  ASSERT_TRUE(loadXml(doc, utf16));
+  EXPECT_TRUE(doc.child("a"));
+}
+
+TEST(XmlFile, EveryErrorStatusHasAMessage) {
+  pugi::xml_document doc;
+  const XmlLoadResult empty = loadXml(doc, "");
+  EXPECT_EQ(empty.status, XmlLoadResult::Status::Empty);
+  EXPECT_FALSE(empty.message.empty());
+
+  const XmlLoadResult broken = loadXml(doc, "<a><b></a>");
+  EXPECT_EQ(broken.status, XmlLoadResult::Status::NotWellFormed);
+  EXPECT_GT(broken.offset, 0);
+  EXPECT_NE(broken.message.find("není správně utvořený"), std::string::npos);
+}
+
+TEST(XmlFile, EntitiesOfADoctypeAreNotExpanded) {
+  pugi::xml_document doc;
+  const std::string bomb =
+      "<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY x \"xxxxxxxxxx\"><!ENTITY y \"&x;&x;&x;&x;\">"
+      "<!ENTITY ext SYSTEM \"file:///etc/passwd\">]><a>&y;&ext;</a>";
+  loadXml(doc, bomb);
+  EXPECT_EQ(std::string(doc.child("a").text().get()).find("xxxx"), std::string::npos);
+  EXPECT_EQ(std::string(doc.child("a").text().get()).find("root"), std::string::npos);
+
+  std::string deep;
+  for (int i = 0; i < 10000; ++i) deep += "<e>";
+  for (int i = 0; i < 10000; ++i) deep += "</e>";
+  EXPECT_TRUE(loadXml(doc, deep));
+}
+
+}  // namespace kalkora

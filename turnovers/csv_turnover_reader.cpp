@@ -1,0 +1,129 @@
+#include "turnovers/csv_turnover_reader.h"
+
+#include <array>
+
+#include "app/csv_fields.h"
+#include "platform/cp1250.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/messages.h"
+#include "platform/number.h"
+#include "statements/amount_steps.h"
+#include "turnovers/account_check.h"
+
+namespace kalkora {
+namespace {
+
+// Amount cleaning steps 1 to 5 of one field; `lowest` is where the character
+// check's rejected codes start (0 for the first column, 21 for the second).
+std::string cleanAmountField(std::string field, int lowest, const Regional& regional) {
+  field = amount::removeQuotes(std::move(field));
+  field = amount::removeFirst(std::move(field), U'\u00C2', 5);
+  field = amount::removeThousandsSeparators(std::move(field), regional);
+  field = amount::removeSpaces(std::move(field));
+  return amount::checkCharacters(std::move(field), lowest);
+}
+
+// Step 6: the first column wins whenever it carries a value, the second is
+// the fallback, "0" when neither has one.
+std::string chooseAmount(const std::string& first, const std::string& second) {
+  std::string text = second;
+  if (!first.empty() && first != "0" && first != "0,00" && first != "0.0") text = first;
+  return text.empty() ? "0" : text;
+}
+
+struct Columns {
+  long long account, amount, amount2, accountLength;
+};
+
+void readLine(ImportTable& table, int row, const std::string& line, const Columns& cols, const Parameters& p,
+              const Regional& regional) {
+  if (!hasSeparator(line, p.Edit2)) {
+    table.setCell(1, row, "");
+    table.setCell(2, row, "");
+    return;
+  }
+  const std::string first = cleanAmountField(csvField(line, p.Edit2, cols.amount), 0, regional);
+  const std::string second =
+      cols.amount2 >= 1 ? cleanAmountField(csvField(line, p.Edit2, cols.amount2), 21, regional) : std::string();
+  std::string amountText = chooseAmount(first, second);
+  table.setCell(1, row, cleanAccount(csvField(line, p.Edit2, cols.account), cols.accountLength));
+  amountText = amount::rewriteDecimalPoint(std::move(amountText));
+  table.setCell(2, row, amount::applyCoefficient(std::move(amountText), p.Edit8, regional));
+}
+
+bool hasCodeIn0To47Or58To127(const std::string& account) {
+  for (char32_t c : decodeUtf8(account)) {
+    const int code = cp1250Code(c);
+    if (code <= 47 || (code >= 58 && code <= 127)) return true;
+  }
+  return false;
+}
+
+void cleanUp(ImportTable& table) {
+  table.keepRowsIf(2, [](const ImportTable::Row& row) { return !row[1].empty(); });
+  table.keepRowsIf(1, [](const ImportTable::Row& row) { return !hasCodeIn0To47Or58To127(row[1]); });
+}
+
+}  // namespace
+
+std::string cleanAccount(const std::string& field, long long accountLength) {
+  std::string text = amount::removeQuotes(field);
+  text = amount::removeFirst(std::move(text), U'-', 2);
+  text = amount::removeFirst(std::move(text), U' ', 2);
+  // Ten passes removing the first occurrence of each code 21..47 and 58..255
+  // amount to removing the first ten occurrences of each such code.
+  std::array<unsigned char, 256> removed{};
+  std::u32string kept;
+  for (char32_t c : decodeUtf8(text)) {
+    const int code = cp1250Code(c);
+    const bool listed = (code >= 21 && code <= 47) || code >= 58;
+    if (listed && removed[static_cast<size_t>(code)] < 10) {
+      ++removed[static_cast<size_t>(code)];
+      continue;
+    }
+    kept += c;
+  }
+  if (accountLength != 0 && static_cast<long long>(kept.size()) < accountLength) kept.insert(kept.begin(), U'0');
+  if (kept == U"0") kept.clear();
+  return encodeUtf8(kept);
+}
+
+void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional) {
+  Parameters& p = ws.params;
+  ImportTable& table = ws.table;
+  table.clear(1, 3, 1, table.rowCount() - 1);
+  table.setRowCount(ws.loadedCount + 1);
+
+  size_t next = 0;
+  if (p.Edit7 != "0") {
+    const long long first = toInteger(p.Edit7);
+    if (first > 1) next = static_cast<size_t>(first - 1);
+  }
+  if (p.Edit7 == "0") p.Edit7 = "1";
+
+  if (next < lines.size()) {
+    const Columns cols{toInteger(p.Edit5), toInteger(p.Edit6), toInteger(p.Edit15), toInteger(p.Edit9)};
+    for (int row = 1; next < lines.size(); ++next, ++row) readLine(table, row, lines[next], cols, p, regional);
+  }
+  cleanUp(table);
+}
+
+void naplnitCsvObraty(Workspace& ws, Services& services) {
+  ws.mode = 1;
+  const Parameters& p = ws.params;
+  if (!services.fs.fileExists(p.Edit3)) throw Error(kSourceNotFound);
+  if (p.Edit3.find("csv") == std::string::npos) services.messages.notice(kNotCsvWarning);
+
+  const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
+  ws.loadedCount = static_cast<int>(lines.size());
+  ws.table.setCell(1, 0, " Číslo účtu");
+  ws.table.setCell(2, 0, " Konečný stav");
+  ws.table.setCell(3, 0, " Podle definice bude exportován do");
+  naplnitStringGrid(ws, lines, services.regional);
+
+  if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
+    zkontrolujUcty(ws, services);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "app/workspace.h"
+
+namespace kalkora {
+
+// NaplnitCSVobraty: loads a CSV turnover file (mode 1) into the import table
+// from the tab-1 parameters, then runs the account check when both
+// definition files exist. Raises Error with the Czech message on failure.
+void naplnitCsvObraty(Workspace& ws, Services& services);
+
+// The CSV row reader: fills the table from the parameters and the file's
+// lines (the loaded count and header row already set), then cleans up.
+void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional);
+
+// Account cleaning of one account field; accountLength 0 switches the
+// leading-zero rule off.
+std::string cleanAccount(const std::string& field, long long accountLength);
+
+inline constexpr const char* kSourceNotFound = "Importní soubor nebyl nalezen.";
+inline constexpr const char* kNotCsvWarning =
+    "Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně.";
+
+}  // namespace kalkora

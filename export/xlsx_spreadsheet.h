@@ -1,0 +1,39 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "export/spreadsheet.h"
+
+namespace kalkora {
+
+// The workbook file itself as the spreadsheet: opens an .xlsx/.xlsm package,
+// changes only the worksheet parts it writes, and at close replaces the file
+// atomically (keeping the previous one as a backup beside it).
+class XlsxSpreadsheet : public Spreadsheet {
+ public:
+  // showFile is called with the saved path at close when the workbook was made
+  // visible (the window opens it in the user's spreadsheet program); empty for
+  // kalkora-cli, which never starts another program.
+  explicit XlsxSpreadsheet(std::function<void(const std::string&)> showFile = {});
+  ~XlsxSpreadsheet() override;
+
+  // Writes the result to this path at close and leaves the opened workbook
+  // untouched (no backup then).
+  void setOutputPath(std::string path);
+
+  void open(const std::string& path) override;
+  void setVisible(bool visible) override;
+  void setCalculation(Calculation mode) override;
+  std::string sheetName(int sheet) override;
+  std::string readCell(int sheet, int row, int column) override;
+  void writeNumber(int sheet, int row, int column, double value) override;
+  void writeZeroText(int sheet, int row, int column) override;
+  void close() override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kalkora

@@ -1,8 +1,45 @@
 #include "turnovers/account_check.h"
 
-namespace kalkora {
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/messages.h"
+#include "turnovers/account_index.h"
+#include "turnovers/definition_file.h"
 
-// Filled in with the definition files.
-void zkontrolujUcty(Workspace&, Services&) {}
+namespace kalkora {
+namespace {
+
+void labelAccounts(ImportTable& table, const AccountIndex& index, const std::vector<DefinitionRecord>& records,
+                   DefinitionKind kind) {
+  for (const DefinitionRecord& record : records) {
+    const std::string label = "  " + definitionLabel(record, kind);
+    for (const std::string& entry : splitAccountList(record.accounts)) {
+      for (int row : index.rowsByAccount(decodeEntry(entry).prefix)) {
+        table.setCell(3, row, table.cell(3, row) + label);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void zkontrolujUcty(Workspace& ws, Services& services) {
+  const Parameters& p = ws.params;
+  if (!services.fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
+  ImportTable& table = ws.table;
+  table.clear(3, 3, 1, table.rowCount() - 1);
+  const AccountIndex index(table);
+  labelAccounts(table, index, readDefinitionFile(services.fs, p.balanceDefinitionPath), DefinitionKind::BalanceSheet);
+  if (!services.fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
+  labelAccounts(table, index, readDefinitionFile(services.fs, p.incomeDefinitionPath),
+                DefinitionKind::IncomeStatement);
+}
+
+void kontrolaUctu(Workspace& ws, Services& services) {
+  if (ws.mode == 1 || ws.mode == 2)
+    zkontrolujUcty(ws, services);
+  else
+    services.messages.notice(kAccountCheckOnlyForTurnovers);
+}
 
 }  // namespace kalkora

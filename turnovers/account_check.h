@@ -4,7 +4,16 @@
 namespace kalkora {
 
 // ZkontrolujUcty: writes into column 3 of every account the labels of the
-// definition rows that take it.
+// definition rows that take it, each after two spaces, balance sheet first.
+// A missing definition file stops it with its message; the balance-sheet
+// labels stay when only the income-statement file is missing.
 void zkontrolujUcty(Workspace& ws, Services& services);
+
+// The toolbar button "Kontrola účtů": the check in the turnover modes, a
+// notice in every other mode.
+void kontrolaUctu(Workspace& ws, Services& services);
+
+inline constexpr const char* kAccountCheckOnlyForTurnovers =
+    "Pro export výkazů nemá smysl kontrolovat použití účtů.";
 
 }  // namespace kalkora

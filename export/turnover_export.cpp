@@ -1,0 +1,106 @@
+#include "export/turnover_export.h"
+
+#include "export/spreadsheet.h"
+#include "export/workbook_layout.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/number.h"
+#include "turnovers/account_index.h"
+#include "turnovers/definition_file.h"
+
+namespace kalkora {
+namespace {
+
+using Bar = TurnoverExportProgress::Bar;
+
+// Amounts always carry a decimal comma here, whatever the regional settings.
+double amountOf(const ImportTable& table, int row) {
+  const std::string& text = table.cell(2, row);
+  if (text.empty()) return 0;
+  const auto value = parseNumber(text, U',');
+  if (!value) throw Error("Částka „" + text + "“ účtu " + table.cell(1, row) + " není platné číslo.");
+  return *value;
+}
+
+// Balance sheet: each entry's sum is formed first, then its state rule
+// decides what of it the row gets.
+double balanceRowSum(const ImportTable& table, const AccountIndex& index, const DefinitionRecord& record,
+                     TurnoverExportProgress& progress, int& counter) {
+  double rowSum = 0;
+  for (const std::string& text : splitAccountList(record.accounts)) {
+    progress.setPosition(Bar::Balance, ++counter);
+    const DefinitionEntry entry = decodeEntry(text);
+    double entrySum = 0;
+    for (int row : index.rowsInTableOrder(entry.prefix)) {
+      entrySum += entry.subtract ? -amountOf(table, row) : amountOf(table, row);
+    }
+    if (entry.active && !(entrySum > 0)) entrySum = 0;
+    if (entry.passive) entrySum = entrySum < 0 ? -entrySum : 0;
+    rowSum += entrySum;
+  }
+  return rowSum;
+}
+
+// Income statement: only "-" is a mark; every amount goes straight into the
+// row sum.
+double incomeRowSum(const ImportTable& table, const AccountIndex& index, const DefinitionRecord& record,
+                    TurnoverExportProgress& progress, int& counter) {
+  double rowSum = 0;
+  for (const std::string& text : splitAccountList(record.accounts)) {
+    progress.setPosition(Bar::Income, ++counter);
+    const DefinitionEntry entry = decodeEntry(text, false);
+    for (int row : index.rowsInTableOrder(entry.prefix)) {
+      rowSum += entry.subtract ? -amountOf(table, row) : amountOf(table, row);
+    }
+  }
+  return rowSum;
+}
+
+template <class RowSum>
+void fillStatement(const Workspace& ws, const AccountIndex& index, const std::vector<DefinitionRecord>& records,
+                   Spreadsheet& spreadsheet, int sheet, int column, TurnoverExportProgress& progress,
+                   RowSum rowSum) {
+  int counter = 0;
+  for (const DefinitionRecord& record : records) {
+    const std::string rowText = definitionRowText(record);
+    const double sum = rowSum(ws.table, index, record, progress, counter);
+    spreadsheet.writeNumber(sheet, spreadsheetRow(rowText), column, sum);
+  }
+}
+
+}  // namespace
+
+int spreadsheetRow(const std::string& rowText) {
+  const size_t first = rowText.find_first_not_of(' ');
+  const size_t last = rowText.find_last_not_of(' ');
+  const std::string digits = first == std::string::npos ? std::string() : rowText.substr(first, last - first + 1);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+    throw Error("„" + rowText + "“ není číslo řádku listu.");
+  // Any longer number lies beyond the last row as well.
+  return digits.size() > 9 ? 1'000'000'000 : std::stoi(digits);
+}
+
+void naplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
+               TurnoverExportProgress& progress) {
+  progress.setStatus(kExportWorking);
+  progress.setPosition(Bar::Balance, 0);
+  progress.setPosition(Bar::Income, 0);
+  progress.setMaximum(Bar::Balance, kBalanceBarMaximum);
+  progress.setMaximum(Bar::Income, kIncomeBarMaximum);
+
+  const Parameters& p = ws.params;
+  const int balanceSheet = findBalanceSheet(spreadsheet);
+  const int column = periodColumn(p.Edit1);
+  if (!fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
+  const AccountIndex index(ws.table);
+  fillStatement(ws, index, readDefinitionFile(fs, p.balanceDefinitionPath), spreadsheet, balanceSheet, column,
+                progress, balanceRowSum);
+
+  const int incomeSheet = findIncomeSheet(spreadsheet);
+  if (!fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
+  fillStatement(ws, index, readDefinitionFile(fs, p.incomeDefinitionPath), spreadsheet, incomeSheet, column,
+                progress, incomeRowSum);
+  progress.setStatus(kExportDone);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,41 @@
+#include "export/workbook_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "export/spreadsheet.h"
+#include "platform/number.h"
+
+namespace kalkora {
+namespace {
+
+constexpr std::array<std::string_view, 5> kBalanceSheetNames = {
+    "Rozvahy netto", "Súvahy netto", "Balance sheet netto", "Balance netto", "Bilanz netto"};
+constexpr std::array<std::string_view, 6> kIncomeSheetNames = {
+    "Výsledovky", "Profit and loss", "Gewinn und Verlustrechnung", "Gewinn & Verlustrechnung", "GuV-Rechnung",
+    "GuV Rechnung"};
+
+template <size_t N>
+int findSheet(Spreadsheet& spreadsheet, int first, const std::array<std::string_view, N>& names) {
+  int found = 0;
+  for (int position : {first, first + 1}) {
+    for (std::string_view name : names) {
+      if (spreadsheet.sheetName(position) == name) found = position;
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+int findBalanceSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 2, kBalanceSheetNames); }
+
+int findIncomeSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 3, kIncomeSheetNames); }
+
+int periodColumn(const std::string& periodText) {
+  // Far beyond any sheet either way, so the write still fails, without overflow.
+  return static_cast<int>(std::clamp(toInteger(periodText), -1'000'000'000LL, 1'000'000'000LL) + 6);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+namespace kalkora {
+
+class Spreadsheet;
+
+// Where the exports find things in a Kalkora workbook. Each lookup reads the
+// sheet name once per name it compares, as the workbook is asked for it; a
+// match at the later position wins; 0 when nothing matches, which makes the
+// first write into that sheet fail.
+int findBalanceSheet(Spreadsheet& spreadsheet);  // position 2 or 3
+int findIncomeSheet(Spreadsheet& spreadsheet);   // position 3 or 4
+
+// The period box's text as the workbook column it fills: period + 6.
+// Raises the invalid-integer Error when the text is not an integer.
+int periodColumn(const std::string& periodText);
+
+// Column 6 of both statement sheets holds each row's line marking.
+inline constexpr int kMarkingColumn = 6;
+
+}  // namespace kalkora

@@ -1,0 +1,78 @@
+#include "export/workbook_session.h"
+
+#include "platform/error.h"
+#include "platform/messages.h"
+#include "platform/number.h"
+
+namespace kalkora {
+namespace {
+
+// Every period below 1 ("0", "00", "-3") would write into the marking column
+// or before it. A text that is no integer at all is left to the exporter,
+// which reports the conversion error before writing anything.
+bool periodRefused(const std::string& text) {
+  const auto period = parseInteger(text);
+  return period && *period < 1;
+}
+
+bool isStatementMode(int mode) { return mode >= 3 && mode <= 6; }
+
+}  // namespace
+
+WorkbookSession::WorkbookSession(SpreadsheetFactory factory) : factory_(std::move(factory)) {}
+
+ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters) {
+  const Parameters& p = ws.params;
+  if (p.workbookPath.empty()) {
+    messages.notice(kNoWorkbookMessage);
+    return ExportOutcome::NoWorkbook;
+  }
+  if (periodRefused(p.Edit1)) {
+    messages.notice(kNoPeriodMessage);
+    return ExportOutcome::NoPeriod;
+  }
+  if (isStatementMode(ws.mode) && !exporters.statements) throw Error(kStatementExportUnavailable);
+  if (!opened_ && !openSession(p.workbookPath, &messages)) return ExportOutcome::NoApplication;
+  try {
+    runExporter(ws.mode, exporters);
+  } catch (const std::exception&) {
+    // The spreadsheet no longer answers (closed by the user, say): start it
+    // again, open the workbook anew and run the same export once more.
+    openSession(p.workbookPath, nullptr);
+    runExporter(ws.mode, exporters);
+  }
+  endSession();
+  return ExportOutcome::Done;
+}
+
+bool WorkbookSession::openSession(const std::string& path, Messages* messagesForEmpty) {
+  opened_ = false;
+  application_ = factory_();
+  if (!application_) {
+    if (!messagesForEmpty) throw Error(kNoApplicationMessage);
+    messagesForEmpty->warning(kNoApplicationMessage);
+    return false;
+  }
+  application_->setVisible(true);
+  application_->open(path);
+  application_->setCalculation(Spreadsheet::Calculation::Manual);
+  opened_ = true;
+  return true;
+}
+
+void WorkbookSession::runExporter(int mode, const Exporters& exporters) {
+  const RunExport* run = mode == 1 || mode == 2 ? &exporters.turnovers
+                         : isStatementMode(mode) ? &exporters.statements
+                                                 : nullptr;
+  if (!run) return;  // mode 0: nothing to export, recalculation stays off
+  (*run)(*application_);
+  application_->setCalculation(Spreadsheet::Calculation::Automatic);
+}
+
+void WorkbookSession::endSession() {
+  std::unique_ptr<Spreadsheet> application = std::move(application_);
+  opened_ = false;
+  application->close();
+}
+
+}  // namespace kalkora

@@ -1,0 +1,66 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/workspace.h"
+#include "export/spreadsheet.h"
+
+namespace kalkora {
+
+class Messages;
+
+// Creates the spreadsheet a session works with: the window and kalkora-cli
+// make an XlsxSpreadsheet, tests a RecordingSpreadsheet. An empty pointer
+// means no spreadsheet is available.
+using SpreadsheetFactory = std::function<std::unique_ptr<Spreadsheet>()>;
+
+// Runs one export in an open session and returns when it is over: the window
+// shows its progress window modally, kalkora-cli runs the export directly.
+// Failures of the export itself are reported by the runner and do not come
+// back: they are no reason to start the spreadsheet again.
+using RunExport = std::function<void(Spreadsheet&)>;
+
+struct Exporters {
+  RunExport turnovers;   // modes 1 and 2
+  RunExport statements;  // modes 3 to 6; empty while that export is not available
+};
+
+// How the export button ended.
+enum class ExportOutcome {
+  Done,           // an exporter ran (or mode 0: none has to)
+  NoWorkbook,     // the target workbook path is empty
+  NoPeriod,       // the period is below 1; the period box should get the focus
+  NoApplication,  // the factory gave no spreadsheet
+};
+
+// The export button's work around the export: its checks, opening the
+// workbook with recalculation off, choosing the exporter by import mode,
+// switching recalculation back on, one retry when the spreadsheet stops
+// answering, and writing the workbook back at the end.
+class WorkbookSession {
+ public:
+  explicit WorkbookSession(SpreadsheetFactory factory);
+
+  ExportOutcome exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters);
+
+  // True while a workbook is open in a session.
+  bool opened() const { return opened_; }
+
+ private:
+  bool openSession(const std::string& path, Messages* messagesForEmpty);
+  void runExporter(int mode, const Exporters& exporters);
+  void endSession();
+
+  SpreadsheetFactory factory_;
+  std::unique_ptr<Spreadsheet> application_;
+  bool opened_ = false;
+};
+
+inline constexpr const char* kNoWorkbookMessage =
+    "Není zadané připojení k Kalkora. Připojte soubor Kalkora do příslušného okénka.";
+inline constexpr const char* kNoPeriodMessage = "Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora.";
+inline constexpr const char* kNoApplicationMessage = "Propojení na aplikaci MS Excel není dostupné...";
+inline constexpr const char* kStatementExportUnavailable = "Export výkazů do Kalkora zatím není k dispozici.";
+
+}  // namespace kalkora

@@ -5,6 +5,8 @@
 #include "app/settings_keys.h"
 #include "app/workspace.h"
 #include "cli/json_dump.h"
+#include "export/turnover_export.h"
+#include "export/workbook_session.h"
 #include "platform/cp1250.h"
 #include "platform/error.h"
 #include "platform/messages.h"
@@ -66,9 +68,40 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
     fs.writeFile(*o.dump, json);
 }
 
+// The command line has no progress bars to show.
+class NoProgress : public TurnoverExportProgress {
+ public:
+  void setMaximum(Bar, int) override {}
+  void setPosition(Bar, int) override {}
+  void setStatus(const std::string&) override {}
+};
+
+// The export through the same session as the window's export button. An
+// error of the export itself still lets the session write back what was
+// written, as the window leaves it in the workbook; the run then fails with
+// it. False when the session refused to start (its message is printed).
+bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
+                    const CliSpreadsheetFactory& makeSpreadsheet) {
+  std::optional<std::string> exportError;
+  NoProgress progress;
+  const Exporters exporters{[&](Spreadsheet& spreadsheet) {
+                              try {
+                                naplnDaty(ws, services.fs, spreadsheet, progress);
+                              } catch (const Error& e) {
+                                exportError = e.what();
+                              }
+                            },
+                            {}};
+  WorkbookSession session([&] { return makeSpreadsheet(o.output); });
+  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
+  if (exportError) throw Error(*exportError);
+  return outcome == ExportOutcome::Done;
+}
+
 }  // namespace
 
-int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::ostream& err) {
+int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::ostream& err,
+           const CliSpreadsheetFactory& makeSpreadsheet) {
   StreamMessages messages(err);
   Services services{fs, messages, systemRegional()};
   Workspace ws;
@@ -77,7 +110,7 @@ int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::os
     loadByMode(ws, services);
     if (options.controlCsv) writeControlCsv(fs, *options.controlCsv, ws.table);
     if (options.dump) writeDump(options, ws, fs, out);
-    if (options.period) throw Error("Export do sešitu zatím není k dispozici.");
+    if (options.period && !exportWorkbook(options, ws, services, makeSpreadsheet)) return 1;
   } catch (const Error& e) {
     err << e.what() << '\n';
     return 1;

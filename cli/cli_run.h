@@ -1,13 +1,23 @@
 #pragma once
+#include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli/cli_options.h"
+#include "export/spreadsheet.h"
 #include "platform/file_system.h"
 
 namespace kalkora {
 
+// Creates the spreadsheet the export writes through; output is --output.
+// kalkora-cli makes an XlsxSpreadsheet, tests a recording one.
+using CliSpreadsheetFactory = std::function<std::unique_ptr<Spreadsheet>(const std::optional<std::string>& output)>;
+
 // Runs kalkora-cli's work in order: settings, load, control CSV, dump,
 // export. Messages go to err, one per line. Returns the exit code.
-int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::ostream& err);
+int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::ostream& err,
+           const CliSpreadsheetFactory& makeSpreadsheet);
 
 }  // namespace kalkora

@@ -4,9 +4,51 @@
 
 #include <sstream>
 
+#include "export/recording_spreadsheet.h"
+#include "export/workbook_session.h"
 #include "memory_file_system.h"
+#include "turnovers/definition_file.h"
 
 namespace kalkora {
+namespace {
+
+std::unique_ptr<Spreadsheet> noSpreadsheet(const std::optional<std::string>&) { return nullptr; }
+
+// Hands out recording spreadsheets and keeps the lines of their calls, which
+// outlive the spreadsheets.
+struct RecordingFactory {
+  std::vector<std::string> calls;
+  std::optional<std::string> output;
+  std::unique_ptr<Spreadsheet> operator()(const std::optional<std::string>& out) {
+    output = out;
+    auto s = std::make_unique<RecordingSpreadsheet>(std::vector<std::string>{"Úvod", "Rozvahy netto", "Výsledovky", "x"});
+    s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
+    return s;
+  }
+  std::vector<std::string> writes() const {
+    std::vector<std::string> w;
+    for (const auto& c : calls)
+      if (c.starts_with("number")) w.push_back(c);
+    return w;
+  }
+};
+
+MemoryFileSystem exportFiles() {
+  MemoryFileSystem fs;
+  fs.files["o.csv"] = "311;1000,5\n601;-200\n";
+  fs.files["r.txt"] = "Pohledávky\r\n   072 Pohledávky\r\n311,\r\n";
+  fs.files["v.txt"] = "Tržby\r\n   001Tržby\r\n-601,\r\n";
+  return fs;
+}
+
+std::vector<std::string> exportArgs(std::vector<std::string> extra) {
+  std::vector<std::string> args = {"--mode", "1", "--source", "o.csv", "--set", "Ucet=1", "--set", "Castka=2",
+                                   "--balance-def", "r.txt", "--income-def", "v.txt", "--workbook", "k.xlsx"};
+  args.insert(args.end(), extra.begin(), extra.end());
+  return args;
+}
+
+}  // namespace
 
 TEST(CliRun, LoadsWritesControlCsvAndDumps) {
   MemoryFileSystem fs;
@@ -17,7 +59,7 @@ TEST(CliRun, LoadsWritesControlCsvAndDumps) {
                                  error);
   ASSERT_TRUE(o);
   std::ostringstream out, err;
-  EXPECT_EQ(runCli(*o, fs, out, err), 0) << err.str();
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 0) << err.str();
   EXPECT_EQ(fs.files["k.csv"], ";311;1;\r\n");
   EXPECT_NE(out.str().find("[\"\", \"311\", \"1\", \"\"]"), std::string::npos) << out.str();
   EXPECT_NE(out.str().find("\"loaded\": 1"), std::string::npos);
@@ -29,17 +71,55 @@ TEST(CliRun, ErrorsAndWarningsGoToStandardError) {
   std::string error;
   std::ostringstream out, err;
   auto o = parseCliOptions({"--mode", "1", "--source", "o.txt", "--set", "Ucet=1"}, error);
-  EXPECT_EQ(runCli(*o, fs, out, err), 0);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 0);
   EXPECT_EQ(err.str(), "Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně.\n");
 
   err.str("");
   o = parseCliOptions({"--mode", "1", "--source", "missing.csv"}, error);
-  EXPECT_EQ(runCli(*o, fs, out, err), 1);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 1);
   EXPECT_EQ(err.str(), "Importní soubor nebyl nalezen.\n");
 
   err.str("");
   o = parseCliOptions({"--set", "Neznamy=1"}, error);
-  EXPECT_EQ(runCli(*o, fs, out, err), 1);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 1);
+}
+
+TEST(CliRun, ExportsThroughTheWorkbookSession) {
+  MemoryFileSystem fs = exportFiles();
+  RecordingFactory factory;
+  std::string error;
+  auto o = parseCliOptions(exportArgs({"--period", "2", "--output", "out.xlsx", "--dump", "-"}), error);
+  std::ostringstream out, err;
+  EXPECT_EQ(runCli(*o, fs, out, err, std::ref(factory)), 0) << err.str();
+  EXPECT_EQ(factory.output, "out.xlsx");
+  EXPECT_EQ(factory.writes(), (std::vector<std::string>{"number 2 72 8 1000,5", "number 3 1 8 200"}));
+  EXPECT_EQ(factory.calls.front(), "visible 1");
+  EXPECT_EQ(factory.calls[1], "open k.xlsx");
+  EXPECT_EQ(factory.calls.back(), "close");
+  EXPECT_NE(out.str().find("  Pohledávky"), std::string::npos);  // the dump comes first, after the check
+}
+
+TEST(CliRun, ExportRefusalsAndFailuresEndTheRunWithOne) {
+  std::string error;
+  for (const char* period : {"0", "00"}) {
+    MemoryFileSystem fs = exportFiles();
+    RecordingFactory factory;
+    std::ostringstream out, err;
+    auto o = parseCliOptions(exportArgs({"--period", period}), error);
+    EXPECT_EQ(runCli(*o, fs, out, err, std::ref(factory)), 1);
+    EXPECT_EQ(err.str(), std::string(kNoPeriodMessage) + "\n");
+    EXPECT_TRUE(factory.calls.empty());
+  }
+
+  // The balance sheet is written and kept; the missing income statement fails the run.
+  MemoryFileSystem fs = exportFiles();
+  RecordingFactory factory;
+  std::ostringstream out, err;
+  auto o = parseCliOptions(exportArgs({"--period", "1", "--income-def", "chybi.txt"}), error);
+  EXPECT_EQ(runCli(*o, fs, out, err, std::ref(factory)), 1);
+  EXPECT_EQ(err.str(), std::string(kIncomeDefinitionMissing) + "\n");
+  EXPECT_EQ(factory.writes(), std::vector<std::string>{"number 2 72 7 1000,5"});
+  EXPECT_EQ(factory.calls.back(), "close");
 }
 
 }  // namespace kalkora

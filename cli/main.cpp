@@ -2,6 +2,18 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
+#include "export/xlsx_spreadsheet.h"
+
+namespace {
+
+// The workbook file itself; never shown, kalkora-cli starts no other program.
+std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(const std::optional<std::string>& output) {
+  auto spreadsheet = std::make_unique<kalkora::XlsxSpreadsheet>();
+  if (output) spreadsheet->setOutputPath(*output);
+  return spreadsheet;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -12,5 +24,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   kalkora::DiskFileSystem fs;
-  return kalkora::runCli(*options, fs, std::cout, std::cerr);
+  return kalkora::runCli(*options, fs, std::cout, std::cerr, xlsxSpreadsheet);
 }

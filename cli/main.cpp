@@ -2,15 +2,13 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
-#include "export/xlsx_spreadsheet.h"
+#include "platform/error.h"
 
 namespace {
 
-// The workbook file itself; never shown, kalkora-cli starts no other program.
-std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(const std::optional<std::string>& output) {
-  auto spreadsheet = std::make_unique<kalkora::XlsxSpreadsheet>();
-  if (output) spreadsheet->setOutputPath(*output);
-  return spreadsheet;
+// The xlsx file backend takes this place once it is built.
+std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(const std::optional<std::string>&) {
+  throw kalkora::Error("Export do sešitu zatím není k dispozici.");
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+// Times the account check and the turnover export of N accounts against
+// definitions of 300 records with 1,500 entries, through the recording
+// spreadsheet (the export's own cost, no file).
+//   bench_turnover_export [accounts...]   default: 20000
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/workspace.h"
+#include "export/recording_spreadsheet.h"
+#include "export/turnover_export.h"
+#include "platform/file_system.h"
+#include "platform/messages.h"
+#include "turnovers/account_check.h"
+
+namespace {
+
+class SilentMessages : public kalkora::Messages {
+ public:
+  void notice(const std::string&) override {}
+  void warning(const std::string&) override {}
+};
+
+class NoProgress : public kalkora::TurnoverExportProgress {
+ public:
+  void setMaximum(Bar, int) override {}
+  void setPosition(Bar, int) override {}
+  void setStatus(const std::string&) override {}
+};
+
+// Synthetic accounts 010..699 with analytic digits behind them.
+std::string account(long i) { return std::to_string(10 + (i * 37) % 690) + std::to_string(100 + i % 900); }
+
+// `records` records of five entries each: synthetic and analytic prefixes,
+// with every mark the format knows.
+std::string definition(int records, int firstRow, int seed) {
+  static const char* const forms[] = {"%s,", "-%s,", "%s>,", "%s<,", "-%s<,"};
+  std::string text;
+  for (int r = 0; r < records; ++r) {
+    char row[64];
+    std::snprintf(row, sizeof row, "   %03d Řádek %d", firstRow + r, r);
+    text += "Popis řádku\r\n" + std::string(row) + "\r\n";
+    for (int e = 0; e < 5; ++e) {
+      const long k = (r * 5 + e) * 7L + seed;
+      const std::string prefix = e == 4 ? account(k).substr(0, 4) : std::to_string(10 + (k * 13) % 690);
+      char entry[32];
+      std::snprintf(entry, sizeof entry, forms[(r + e) % 5], prefix.c_str());
+      text += entry;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+double seconds(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<long> sizes;
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
+  if (sizes.empty()) sizes = {20000};
+  kalkora::DiskFileSystem fs;
+  SilentMessages messages;
+  const std::string balance = "/tmp/kalkora_bench_rozvaha.txt", income = "/tmp/kalkora_bench_vysledovka.txt";
+  fs.writeFile(balance, definition(200, 10, 1));
+  fs.writeFile(income, definition(100, 300, 5));
+  for (long n : sizes) {
+    kalkora::Services services{fs, messages, kalkora::Regional{}};
+    kalkora::Workspace ws;
+    ws.mode = 1;
+    ws.params.Edit1 = "1";
+    ws.params.balanceDefinitionPath = balance;
+    ws.params.incomeDefinitionPath = income;
+    ws.table.setRowCount(static_cast<int>(n) + 1);
+    for (long i = 1; i <= n; ++i) {
+      ws.table.setCell(1, static_cast<int>(i), account(i));
+      ws.table.setCell(2, static_cast<int>(i), std::to_string(i % 5000 - 2500) + "," + std::to_string(i % 100));
+    }
+    auto start = std::chrono::steady_clock::now();
+    kalkora::zkontrolujUcty(ws, services);
+    const double check = seconds(start);
+
+    kalkora::RecordingSpreadsheet spreadsheet({"Úvod", "Rozvahy netto", "Výsledovky", "Poznámky"});
+    NoProgress progress;
+    start = std::chrono::steady_clock::now();
+    kalkora::naplnDaty(ws, fs, spreadsheet, progress);
+    const double exported = seconds(start);
+    std::printf("%ld accounts, 300 records, 1500 entries: account check %.3f s, export (recording) %.3f s, %d cells\n",
+                n, check, exported, spreadsheet.count("number"));
+  }
+  std::remove(balance.c_str());
+  std::remove(income.c_str());
+}

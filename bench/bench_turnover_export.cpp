@@ -22,13 +22,6 @@ class SilentMessages : public kalkora::Messages {
   void warning(const std::string&) override {}
 };
 
-class NoProgress : public kalkora::TurnoverExportProgress {
- public:
-  void setMaximum(Bar, int) override {}
-  void setPosition(Bar, int) override {}
-  void setStatus(const std::string&) override {}
-};
-
 // Synthetic accounts 010..699 with analytic digits behind them.
 std::string account(long i) { return std::to_string(10 + (i * 37) % 690) + std::to_string(100 + i % 900); }
 
@@ -85,7 +78,7 @@ int main(int argc, char** argv) {
     const double check = seconds(start);
 
     kalkora::RecordingSpreadsheet spreadsheet({"Úvod", "Rozvahy netto", "Výsledovky", "Poznámky"});
-    NoProgress progress;
+    kalkora::TurnoverExportProgress progress;
     start = std::chrono::steady_clock::now();
     kalkora::naplnDaty(ws, fs, spreadsheet, progress);
     const double exported = seconds(start);

@@ -68,14 +68,6 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
     fs.writeFile(*o.dump, json);
 }
 
-// The command line has no progress bars to show.
-class NoProgress : public TurnoverExportProgress {
- public:
-  void setMaximum(Bar, int) override {}
-  void setPosition(Bar, int) override {}
-  void setStatus(const std::string&) override {}
-};
-
 // The export through the same session as the window's export button. An
 // error of the export itself still lets the session write back what was
 // written, as the window leaves it in the workbook; the run then fails with
@@ -83,7 +75,7 @@ class NoProgress : public TurnoverExportProgress {
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
                     const CliSpreadsheetFactory& makeSpreadsheet) {
   std::optional<std::string> exportError;
-  NoProgress progress;
+  TurnoverExportProgress progress;
   const Exporters exporters{[&](Spreadsheet& spreadsheet) {
                               try {
                                 naplnDaty(ws, services.fs, spreadsheet, progress);

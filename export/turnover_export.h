@@ -8,15 +8,15 @@ namespace kalkora {
 class Spreadsheet;
 
 // What the turnover export shows while it works: two progress bars (balance
-// sheet, income statement) and a status line. The window draws them;
-// kalkora-cli ignores them.
+// sheet, income statement) and a status line. The window draws them; this
+// base shows nothing, which is what kalkora-cli needs.
 class TurnoverExportProgress {
  public:
   enum class Bar { Balance, Income };
   virtual ~TurnoverExportProgress() = default;
-  virtual void setMaximum(Bar bar, int maximum) = 0;
-  virtual void setPosition(Bar bar, int position) = 0;
-  virtual void setStatus(const std::string& text) = 0;
+  virtual void setMaximum(Bar, int /*maximum*/) {}
+  virtual void setPosition(Bar, int /*position*/) {}
+  virtual void setStatus(const std::string& /*text*/) {}
 };
 
 // NaplnDaty: for every record of the balance-sheet definition, then of the

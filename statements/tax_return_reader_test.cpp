@@ -90,7 +90,7 @@ TEST_F(TaxReturnLoad, FormChoiceAndStructureCheck) {
   const char* wrongForm =
       "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ roku "
       "výkazu.";
-  for (const std::string xml : {taxReturn("DPPDP9"), std::string("<Pisemnost><DPPDP8"), std::string()}) {
+  for (const std::string& xml : {taxReturn("DPPDP9"), std::string("<Pisemnost><DPPDP8"), std::string()}) {
     source("dppdp.xml", xml);
     expectStopped(wrongForm);
     EXPECT_EQ(ws.table.cell(1, 1), "předchozí");

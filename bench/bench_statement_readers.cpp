@@ -10,17 +10,11 @@
 
 #include "app/workspace.h"
 #include "platform/file_system.h"
-#include "platform/messages.h"
+#include "silent_messages.h"
 #include "statements/p501_report_reader.h"
 #include "statements/tax_return_reader.h"
 
 namespace {
-
-class SilentMessages : public kalkora::Messages {
- public:
-  void notice(const std::string&) override {}
-  void warning(const std::string&) override {}
-};
 
 std::string makeP501(long lines) {
   static const char* markings[] = {"I.", "A.1.", "*", "**", "F.5.", "", "X."};

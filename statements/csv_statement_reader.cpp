@@ -8,7 +8,7 @@
 #include "platform/number.h"
 #include "platform/operation_stopped.h"
 #include "statements/amount_steps.h"
-#include "statements/first_row.h"
+#include "statements/csv_statement_source.h"
 #include "statements/statement_types.h"
 
 namespace kalkora {
@@ -74,14 +74,8 @@ void naplnitCsvVykazy(Workspace& ws, Services& services) {
   const CsvStatementType* type = csvStatementType(p.RadioGroup1);
   if (!type) throw OperationStopped(kNoStatementType);
 
-  const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
-  ws.loadedCount = static_cast<int>(lines.size());
   writeHeader(ws.table);
-  // Every data row is emptied, not only the first 1000: a longer table of an
-  // earlier load would otherwise show its old rows below a layout that stops
-  // early.
-  ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
-  ws.table.setRowCount(ws.loadedCount + 1);
+  const std::vector<std::string> lines = readStatementLines(ws, services);
 
   if (!lines.empty()) {
     const std::size_t skipped = linesBeforeFirstRow(firstRowBox(p, type->part));

@@ -1,6 +1,5 @@
 #include "statements/csv_statement_reader.h"
 
-#include "platform/operation_stopped.h"
 #include "reader_fixture.h"
 
 namespace kalkora {
@@ -178,12 +177,7 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
 
   ws.params.RadioGroup1 = -1;
   source("vykaz.txt", "a;1\n");
-  EXPECT_THROW(
-      try { naplnitCsvVykazy(ws, services); } catch (const OperationStopped& e) {
-        EXPECT_STREQ(e.what(), "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.");
-        throw;
-      },
-      OperationStopped);
+  expectStopped(naplnitCsvVykazy, "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.");
   EXPECT_EQ(messages.shown,
             (std::vector<std::string>{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."}));
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");

@@ -9,7 +9,7 @@
 #include "platform/operation_stopped.h"
 #include "statements/amount_steps.h"
 #include "statements/csv_statement_reader.h"
-#include "statements/first_row.h"
+#include "statements/csv_statement_source.h"
 #include "statements/p501_targets.h"
 
 namespace kalkora {
@@ -86,11 +86,8 @@ void naplnitVykazySbs(Workspace& ws, Services& services) {
   const int type = p.RadioGroup2;
   if (type < 0 || type >= TypeCount) throw OperationStopped(kNoStatementType);
 
-  const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
-  ws.loadedCount = static_cast<int>(lines.size());
   writeHeader(ws);
-  ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
-  ws.table.setRowCount(ws.loadedCount + 1);
+  const std::vector<std::string> lines = readStatementLines(ws, services);
 
   if (!lines.empty()) {
     const std::size_t skipped = firstLine(p, type);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/workspace.h"
+#include "platform/operation_stopped.h"
 #include "memory_file_system.h"
 #include "recording_messages.h"
 
@@ -32,6 +33,16 @@ struct ReaderTest : ::testing::Test {
       out.push_back(std::move(row));
     }
     return out;
+  }
+  // The load ends with this plain message, not with an error.
+  template <class Load>
+  void expectStopped(Load load, const char* message) {
+    try {
+      load(ws, services);
+      ADD_FAILURE() << "no message";
+    } catch (const OperationStopped& e) {
+      EXPECT_STREQ(e.what(), message);
+    }
   }
   std::vector<std::string> row(int r, int first = 1, int last = 3) const {
     std::vector<std::string> out;

@@ -9,6 +9,7 @@
 #include "platform/operation_stopped.h"
 #include "statements/amount_steps.h"
 #include "statements/csv_statement_source.h"
+#include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
 namespace kalkora {
@@ -29,12 +30,6 @@ std::string cleanAmount(std::string field, const Regional& regional) {
   field = amount::removeSpaces(std::move(field));
   field = amount::checkCharacters(std::move(field));
   return amount::zeroTest(std::move(field));
-}
-
-void writeHeader(ImportTable& table) {
-  table.setCell(1, 0, " Označení řádku");
-  table.setCell(2, 0, " Částka");
-  table.setCell(3, 0, " Součtový řádek");
 }
 
 // The line loop: one file line per data line, numbered from the type's first
@@ -74,7 +69,7 @@ void naplnitCsvVykazy(Workspace& ws, Services& services) {
   const CsvStatementType* type = csvStatementType(p.RadioGroup1);
   if (!type) throw OperationStopped(kNoStatementType);
 
-  writeHeader(ws.table);
+  writeStatementHeader(ws.table);
   const std::vector<std::string> lines = readStatementLines(ws, services);
 
   if (!lines.empty()) {

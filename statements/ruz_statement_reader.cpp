@@ -7,6 +7,7 @@
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
 #include "statements/amount_steps.h"
+#include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
 namespace kalkora {
@@ -16,12 +17,6 @@ constexpr int kBalanceLines = 145;
 constexpr int kIncomeLines = 61;
 constexpr int kFirstLiabilitiesLine = 79;
 constexpr int kRowCount = 1 + kBalanceLines + kIncomeLines;
-
-void writeHeader(ImportTable& table) {
-  table.setCell(1, 0, " Označení řádku");
-  table.setCell(2, 0, " Částka");
-  table.setCell(3, 0, " Součtový řádek");
-}
 
 struct LineWriter {
   Workspace& ws;
@@ -84,7 +79,7 @@ void naplnitRuzVykazy(Workspace& ws, Services& services) {
   ws.mode = 4;
   Parameters& p = ws.params;
   requireSourceFile(services.fs, p.Edit3);
-  writeHeader(ws.table);
+  writeStatementHeader(ws.table);
   ws.loadedCount = 0;
 
   pugi::xml_document doc;

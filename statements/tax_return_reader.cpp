@@ -9,6 +9,7 @@
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
 #include "statements/amount_steps.h"
+#include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
 namespace kalkora {
@@ -46,12 +47,6 @@ struct ReturnPart {
 constexpr ReturnPart kAssets{"VetaUA", "kc_netto", "Rozvaha aktiva", 0, assetsLine, isCzechBalanceSumLine};
 constexpr ReturnPart kLiabilities{"VetaUD", "kc_sled", "Rozvaha pasiva", 77, liabilitiesLine, isCzechBalanceSumLine};
 constexpr ReturnPart kIncome{"VetaUB", "kc_sled", "Výsledovka", 0, incomeLine, isCzechIncomeSumLine};
-
-void writeHeader(ImportTable& table) {
-  table.setCell(1, 0, " Označení řádku");
-  table.setCell(2, 0, " Částka");
-  table.setCell(3, 0, " Součtový řádek");
-}
 
 // Reads one part from its first element and the directly following elements
 // of the same name into rows from `row` on. The part ends at another element,
@@ -101,7 +96,7 @@ void naplnitMfcrVykazy(Workspace& ws, Services& services) {
   Parameters& p = ws.params;
   if (p.RadioGroup3 < 0 || p.RadioGroup3 >= static_cast<int>(std::size(kForms))) throw OperationStopped(kNoFormMessage);
   requireSourceFile(services.fs, p.Edit3);
-  writeHeader(ws.table);
+  writeStatementHeader(ws.table);
   ws.loadedCount = 0;
 
   pugi::xml_document doc;

@@ -35,23 +35,20 @@ std::string header() { return "Název ukazatele;Označení;Číslo řádku;Běž
 
 }  // namespace
 
-TEST(P501Targets, MarkingTableAndAssetsRows) {
+// The whole table is walked by the income-statement load below; these are
+// the markings it does not tell apart by text alone.
+TEST(P501Targets, RepeatedAndUnknownMarkings) {
   P501MarkingLines lines;
-  std::vector<std::string> got;
-  for (size_t i = 0; i < kSmallestIncomeMarkings.size(); ++i)
-    got.push_back(lines.lineFor(kSmallestIncomeMarkings[i], static_cast<int>(i) + 1));
-  for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], std::to_string(i + 7)) << kSmallestIncomeMarkings[i];
-  EXPECT_EQ(lines.lineFor("*", 60), "0");  // a fourth "*"
-  EXPECT_EQ(lines.lineFor("**", 61), "0");
+  EXPECT_EQ(lines.lineFor("I.", 1), "7");
+  EXPECT_EQ(lines.lineFor("I.", 10), "0");  // neither below nor above 10
+  EXPECT_EQ(lines.lineFor("I.", 42), "48");
+  const Cells stars = {lines.lineFor("*", 30), lines.lineFor("**", 31), lines.lineFor("*", 32),
+                       lines.lineFor("**", 33), lines.lineFor("*", 34), lines.lineFor("*", 35),
+                       lines.lineFor("**", 36), lines.lineFor("***", 37)};
+  EXPECT_EQ(stars, (Cells{"36", "55", "54", "59", "62", "0", "0", "61"}));
   EXPECT_EQ(lines.lineFor("X.", 3), "0");
   EXPECT_EQ(lines.lineFor("a.1.", 3), "0");  // exact text only
-  EXPECT_EQ(lines.lineFor("I.", 10), "0");   // neither below nor above 10
-
-  const std::vector<std::string> assets = {"7",  "8",  "9",  "10", "17", "20", "0",  "30", "32", "33",
-                                           "43", "44", "51", "52", "63", "80", "74", "77", "80"};
-  for (int r = 1; r <= 19; ++r) EXPECT_EQ(p501AssetsLine(r), assets[static_cast<size_t>(r - 1)]);
   EXPECT_EQ(p501AssetsLine(20), "0");
-  EXPECT_EQ(p501AssetsLine(39), "0");
   EXPECT_EQ(p501AssetsLine(40), "0");
 }
 

@@ -230,6 +230,7 @@ QWidget* taxPortal(QWidget* parent) {
   auto* yearBoxesLayout = new QHBoxLayout(yearBoxes);
   yearBoxesLayout->setContentsMargins(0, 0, 0, 0);
   for (const char* name : {"Edit39", "Edit40", "Edit41"}) yearBoxesLayout->addWidget(readOnly(makeEdit(name, 80, yearBoxes)));
+  yearBoxesLayout->addStretch();
   form.add(QStringLiteral("Rok závěrky"), yearBoxes);
   QVBoxLayout* layout = column(sheet);
   layout->addLayout(form.layout());

@@ -92,8 +92,7 @@ void TForm1::buildToolBar() {
 
 QWidget* TForm1::buildPathBoxes() {
   auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = flushLayout<QHBoxLayout>(row);
   layout->setSpacing(20);
   const std::pair<const char*, const char*> boxes[] = {
       {"Edit3", "Zdrojový soubor s obraty nebo výkazy"},
@@ -121,8 +120,7 @@ QWidget* TForm1::buildPathBoxes() {
 
 QWidget* TForm1::buildLoadRow() {
   auto* row = new QWidget(this);
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = flushLayout<QHBoxLayout>(row);
   QPushButton* load = makeButton("BitBtn3", QStringLiteral("Načíst data ze souboru"), row);
   load->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
   load->setMinimumSize(200, 32);
@@ -145,8 +143,7 @@ QWidget* TForm1::buildLoadRow() {
 
 QWidget* TForm1::buildModeArea() {
   auto* area = new QWidget(this);
-  auto* layout = new QVBoxLayout(area);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = flushLayout<QVBoxLayout>(area);
   layout->addWidget(heading(QStringLiteral("Nastavení importu dat do Kalkora z  různých souborů:"), area));
   tabs_ = buildModeTabs(area);
   layout->addWidget(tabs_);
@@ -178,8 +175,7 @@ QWidget* TForm1::buildModeArea() {
 
 QWidget* TForm1::buildTableArea() {
   auto* area = new QWidget(this);
-  auto* layout = new QVBoxLayout(area);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = flushLayout<QVBoxLayout>(area);
   layout->addWidget(heading(QStringLiteral("Kontrolní tabulka naimportovaných dat"), area));
   table_ = new ImportTableView(ws_.table, [this] { return ws_.mode; }, area);
   layout->addWidget(table_, 1);

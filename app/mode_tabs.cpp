@@ -76,6 +76,25 @@ QVBoxLayout* column(QWidget* page) {
   return layout;
 }
 
+// A page of a form over the "Otevřít soubor" button.
+void formOverButton(QWidget* sheet, const Form& form, const char* button) {
+  QVBoxLayout* layout = column(sheet);
+  layout->addLayout(form.layout());
+  layout->addStretch();
+  layout->addWidget(openInProgram(button, sheet));
+}
+
+// A page of a form beside the radio group that chooses the statement type.
+void formBesideRadioGroup(QWidget* sheet, const Form& form, QGroupBox* group) {
+  auto* layout = new QHBoxLayout(sheet);
+  layout->setContentsMargins(10, 8, 10, 8);
+  auto* left = new QVBoxLayout;
+  left->addLayout(form.layout());
+  left->addStretch();
+  layout->addLayout(left);
+  layout->addWidget(group);
+}
+
 QWidget* csvTurnovers(QWidget* parent) {
   QWidget* sheet = page("TabSheet1", parent);
   Form form(sheet);
@@ -91,10 +110,7 @@ QWidget* csvTurnovers(QWidget* parent) {
   setHint(form.number("Edit9", QStringLiteral("Přidat úvodní \"0\" do účtu do počtu"), 0, 10),
           QStringLiteral("Do zadaného počtu číslic doplní program úvodní nuly do sloupce účet. Použije se pro účty "
                          "skupiny 0, kde Excel často smaže úvodní nuly."));
-  QVBoxLayout* layout = column(sheet);
-  layout->addLayout(form.layout());
-  layout->addStretch();
-  layout->addWidget(openInProgram("BitBtn1", sheet));
+  formOverButton(sheet, form, "BitBtn1");
   return sheet;
 }
 
@@ -159,13 +175,7 @@ QWidget* csvStatements(QWidget* parent) {
   form.edit("Edit31", kCoefficient, 80);
   form.add(QStringLiteral("Zatržením se importují i sumační řádky"), makeCheckBox("CheckBox12", {}, sheet));
 
-  auto* layout = new QHBoxLayout(sheet);
-  layout->setContentsMargins(10, 8, 10, 8);
-  auto* left = new QVBoxLayout;
-  left->addLayout(form.layout());
-  left->addStretch();
-  layout->addLayout(left);
-  layout->addWidget(makeRadioGroup("RadioGroup1", QStringLiteral("Vybrat typ výkazu:"),
+  formBesideRadioGroup(sheet, form, makeRadioGroup("RadioGroup1", QStringLiteral("Vybrat typ výkazu:"),
                                    {QStringLiteral("Rozvaha vzor 2015 - aktiva"),
                                     QStringLiteral("Rozvaha vzor 2015 - pasiva"),
                                     QStringLiteral("Výsledovka vzor 2015"),
@@ -193,10 +203,7 @@ QWidget* ruz(QWidget* parent) {
   form.wide(makeCheckBox("CheckBox15", kClearPeriod, sheet));
   form.add(QStringLiteral("Účetní jednotka"), readOnly(makeEdit("Edit35", 300, sheet)));
   form.add(QStringLiteral("Rok závěrky"), readOnly(makeEdit("Edit36", 80, sheet)));
-  QVBoxLayout* layout = column(sheet);
-  layout->addLayout(form.layout());
-  layout->addStretch();
-  layout->addWidget(openInProgram("BitBtn16", sheet));
+  formOverButton(sheet, form, "BitBtn16");
   return sheet;
 }
 
@@ -213,8 +220,7 @@ QWidget* taxPortal(QWidget* parent) {
   yearsLayout->addWidget(makeLabel(QStringLiteral("2021, 2022"), years));
   yearsLayout->addStretch();
   auto* formRow = new QWidget(sheet);
-  auto* formLayout = new QHBoxLayout(formRow);
-  formLayout->setContentsMargins(0, 0, 0, 0);
+  auto* formLayout = flushLayout<QHBoxLayout>(formRow);
   formLayout->addWidget(forms);
   formLayout->addWidget(years);
   formLayout->addStretch();
@@ -227,15 +233,11 @@ QWidget* taxPortal(QWidget* parent) {
   form.wide(makeCheckBox("CheckBox16", kClearPeriod, sheet));
   form.add(QStringLiteral("Účetní jednotka"), readOnly(makeEdit("Edit38", 300, sheet)));
   auto* yearBoxes = new QWidget(sheet);
-  auto* yearBoxesLayout = new QHBoxLayout(yearBoxes);
-  yearBoxesLayout->setContentsMargins(0, 0, 0, 0);
+  auto* yearBoxesLayout = flushLayout<QHBoxLayout>(yearBoxes);
   for (const char* name : {"Edit39", "Edit40", "Edit41"}) yearBoxesLayout->addWidget(readOnly(makeEdit(name, 80, yearBoxes)));
   yearBoxesLayout->addStretch();
   form.add(QStringLiteral("Rok závěrky"), yearBoxes);
-  QVBoxLayout* layout = column(sheet);
-  layout->addLayout(form.layout());
-  layout->addStretch();
-  layout->addWidget(openInProgram("BitBtn9", sheet));
+  formOverButton(sheet, form, "BitBtn9");
   return sheet;
 }
 
@@ -248,13 +250,7 @@ QWidget* p501(QWidget* parent) {
   form.number("Edit45", QStringLiteral("Pořadí sloupce s označením"));
   form.number("Edit46", QStringLiteral("Pvní řádek výsledovky v csv"));
   form.number("Edit47", QStringLiteral("Pvní řádek rozvahy v csv"));
-  auto* layout = new QHBoxLayout(sheet);
-  layout->setContentsMargins(10, 8, 10, 8);
-  auto* left = new QVBoxLayout;
-  left->addLayout(form.layout());
-  left->addStretch();
-  layout->addLayout(left);
-  layout->addWidget(makeRadioGroup("RadioGroup2", QStringLiteral("Vybrat typ výkazu:"),
+  formBesideRadioGroup(sheet, form, makeRadioGroup("RadioGroup2", QStringLiteral("Vybrat typ výkazu:"),
                                    {QStringLiteral("Výsledovka SBS1, zam. 50 a více"),
                                     QStringLiteral("Výsledovka SBS2, zam. 6 až 49"),
                                     QStringLiteral("Výsledovka SBS3 a SBS4, zam. 0 až 5"),

@@ -37,8 +37,7 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
 
 QWidget* withUpDown(QLineEdit* box, int min, int max, QWidget* parent) {
   auto* row = new QWidget(parent);
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = flushLayout<QHBoxLayout>(row);
   layout->setSpacing(0);
   box->setParent(row);
   layout->addWidget(box);

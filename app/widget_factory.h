@@ -3,9 +3,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
+#include <QVBoxLayout>
 #include <functional>
 
 namespace kalkora {
@@ -18,6 +20,14 @@ namespace kalkora {
 void setHint(QWidget* widget, const QString& hint);
 
 QLabel* makeLabel(const QString& text, QWidget* parent);
+
+// A box layout that fills its widget edge to edge.
+template <class BoxLayout>
+BoxLayout* flushLayout(QWidget* widget) {
+  auto* layout = new BoxLayout(widget);
+  layout->setContentsMargins(0, 0, 0, 0);
+  return layout;
+}
 QLineEdit* makeEdit(const char* name, int width, QWidget* parent);
 QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* parent);
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);

@@ -65,7 +65,6 @@ ImportTableView::ImportTableView(const ImportTable& table, std::function<int()> 
   verticalHeader()->setDefaultSectionSize(kRowHeight);
   horizontalHeader()->setFixedHeight(kRowHeight);
   horizontalHeader()->setStretchLastSection(false);
-  setColumnWidths({11, 110, 120, 180});
 }
 
 void ImportTableView::reload() { model_->reload(); }

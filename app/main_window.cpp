@@ -1,14 +1,11 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QGroupBox>
-#include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QVBoxLayout>
 #include <exception>
 
 #include "app/control_csv.h"

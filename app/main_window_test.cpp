@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -90,6 +91,20 @@ TEST_F(MainWindowTest, ActivationResetsTurnoverHeadersWidthsAndStatusBar) {
     EXPECT_EQ(form->importTable()->tableColumnWidth(column), (std::array{11, 110, 120, 180}[column]));
   EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
   EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
+}
+
+TEST_F(MainWindowTest, HintsGoToTheFirstStatusPanelAndPathBoxesHintTheirPaths) {
+  QStatusTipEvent hover(QStringLiteral("Zadat cestu k souboru s daty"));
+  QApplication::sendEvent(form.get(), &hover);
+  form->FormActivate();
+  EXPECT_EQ(find<QLabel>("StatusPanel0")->text(), QStringLiteral("Zadat cestu k souboru s daty"));
+
+  form->workspace().params.Edit3 = "/data/obraty.csv";
+  form->workspace().params.balanceDefinitionPath = "/d/rozvaha.txt";
+  form->showLoadedState();
+  EXPECT_EQ(edit("Edit3")->toolTip(), QStringLiteral("/data/obraty.csv"));
+  EXPECT_EQ(text("Edit24"), "/d/rozvaha.txt");
+  EXPECT_EQ(edit("Edit24")->statusTip(), QStringLiteral("/d/rozvaha.txt"));
 }
 
 TEST_F(MainWindowTest, LoadsACsvFileChosenThroughTheToolbar) {

@@ -10,7 +10,8 @@ void requireSourceFile(const FileSystem& fs, const std::string& path) {
   if (!fs.fileExists(path)) throw Error(kSourceNotFound);
 }
 
-void warnIfNotCsv(Messages& messages, const std::string& path) {
+void checkCsvSource(const FileSystem& fs, Messages& messages, const std::string& path) {
+  requireSourceFile(fs, path);
   if (path.find("csv") == std::string::npos) messages.notice(kNotCsvWarning);
 }
 

@@ -14,8 +14,8 @@ inline constexpr const char* kNotCsvWarning =
 // missing file raises Error(kSourceNotFound).
 void requireSourceFile(const FileSystem& fs, const std::string& path);
 
-// The CSV readers only warn about a path without "csv" (case-sensitive,
-// anywhere in the path) and go on.
-void warnIfNotCsv(Messages& messages, const std::string& path);
+// The CSV readers check the same and then only warn about a path without
+// "csv" (case-sensitive, anywhere in the path), and go on.
+void checkCsvSource(const FileSystem& fs, Messages& messages, const std::string& path);
 
 }  // namespace kalkora

@@ -64,8 +64,7 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
 void naplnitCsvVykazy(Workspace& ws, Services& services) {
   ws.mode = 3;
   Parameters& p = ws.params;
-  requireSourceFile(services.fs, p.Edit3);
-  warnIfNotCsv(services.messages, p.Edit3);
+  checkCsvSource(services.fs, services.messages, p.Edit3);
   const CsvStatementType* type = csvStatementType(p.RadioGroup1);
   if (!type) throw OperationStopped(kNoStatementType);
 

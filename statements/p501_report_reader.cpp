@@ -81,8 +81,7 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
 void naplnitVykazySbs(Workspace& ws, Services& services) {
   ws.mode = 6;
   Parameters& p = ws.params;
-  requireSourceFile(services.fs, p.Edit3);
-  warnIfNotCsv(services.messages, p.Edit3);
+  checkCsvSource(services.fs, services.messages, p.Edit3);
   const int type = p.RadioGroup2;
   if (type < 0 || type >= TypeCount) throw OperationStopped(kNoStatementType);
 

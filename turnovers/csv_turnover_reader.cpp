@@ -112,8 +112,7 @@ void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, con
 void naplnitCsvObraty(Workspace& ws, Services& services) {
   ws.mode = 1;
   const Parameters& p = ws.params;
-  requireSourceFile(services.fs, p.Edit3);
-  warnIfNotCsv(services.messages, p.Edit3);
+  checkCsvSource(services.fs, services.messages, p.Edit3);
 
   const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
   ws.loadedCount = static_cast<int>(lines.size());

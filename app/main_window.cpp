@@ -13,6 +13,7 @@
 #include "app/load_by_mode.h"
 #include "app/mode_tabs.h"
 #include "app/qt_dialogs.h"
+#include "app/turnover_export_window.h"
 #include "app/widget_factory.h"
 #include "platform/error.h"
 #include "platform/operation_stopped.h"
@@ -29,7 +30,6 @@ constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
 constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
 
 constexpr const char* kVersion = "Verze 4.25 / 10.4.2024 (CSV,XML)";
-constexpr const char* kNoAccountCheck = "Pro export výkazů nemá smysl kontrolovat použití účtů.";
 constexpr const char* kCannotOpen = "Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje";
 
 constexpr std::array<int, ImportTable::kColumns> kTurnoverWidths{11, 110, 120, 180};
@@ -52,6 +52,7 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, QWidget* par
   setCentralWidget(buildCentral());
   buildStatusBar();
   resize(1250, 728);
+  form2_ = new TForm2(dialogs_, this);
 
   applyInputRules();
   connectHandlers();
@@ -162,8 +163,8 @@ void TForm1::FormActivate() {
   statusPanels_[1]->setText(now.time().toString(q(regional_.longTimeFormat)));
   statusPanels_[2]->setText(now.date().toString(q(regional_.shortDateFormat)));
   statusPanels_[3]->setText(QString::fromUtf8(kVersion));
-  // The workbook session's opened flag is cleared here, so that the next
-  // export opens a new session.
+  // The workbook session ended when the export window closed and wrote the
+  // workbook back, so the next export opens a new one.
   setDefinitionButtonsEnabled(true);
 }
 
@@ -249,10 +250,10 @@ void TForm1::ToolButton5Click() {
 }
 
 void TForm1::ToolButton6Click() {
-  if (ws_.mode == 1 || ws_.mode == 2)
-    ZkontrolujUcty();
-  else
-    dialogs_.notice(kNoAccountCheck);
+  readControls();
+  Services svc = services();
+  run([&] { kontrolaUctu(ws_, svc); });
+  refreshTable();
 }
 
 void TForm1::ToolButton8Click() {
@@ -292,9 +293,14 @@ void TForm1::showLoadResult() {
   refreshTable();
 }
 
+void TForm1::setSpreadsheetFactory(SpreadsheetFactory factory) { spreadsheetFactory_ = std::move(factory); }
+
 void TForm1::BitBtn4Click() {
-  // The export into the Kalkora workbook starts here.
-  run([] { throw Error("Export do Kalkora zatím není k dispozici."); });
+  readControls();
+  const Exporters exporters{[this](Spreadsheet& spreadsheet) { form2_->showExport(ws_, fs_, spreadsheet); }, {}};
+  ExportOutcome outcome = ExportOutcome::Done;
+  run([&] { outcome = session_.exportButton(ws_, dialogs_, exporters); });
+  if (outcome == ExportOutcome::NoPeriod) findChild<QLineEdit*>(QStringLiteral("Edit1"))->setFocus();
 }
 
 void TForm1::BitBtn5Click() {

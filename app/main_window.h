@@ -9,10 +9,12 @@
 #include "app/dialogs.h"
 #include "app/import_table_view.h"
 #include "app/workspace.h"
+#include "export/workbook_session.h"
 
 namespace kalkora {
 
 class FileSystem;
+class TForm2;
 
 // The main window of kalkora-import. It owns the workspace (controls' values,
 // import table, mode, loaded count); each operation copies the controls into
@@ -25,6 +27,9 @@ class TForm1 : public QMainWindow {
   Workspace& workspace() { return ws_; }
   Services services() { return Services{fs_, dialogs_, regional_}; }
   Dialogs& dialogs() { return dialogs_; }
+  // What the export opens the workbook with; the program sets the xlsx file
+  // backend, tests a recording one. Without it no spreadsheet is available.
+  void setSpreadsheetFactory(SpreadsheetFactory factory);
   ImportTableView* importTable() const { return table_; }
 
   // Every named text box, check box and radio group into params, and back.
@@ -96,6 +101,10 @@ class TForm1 : public QMainWindow {
   // from another window of the program.
   bool deactivatedByErrorBox_ = false;
   bool shown_ = false;
+
+  TForm2* form2_ = nullptr;
+  SpreadsheetFactory spreadsheetFactory_;
+  WorkbookSession session_{[this] { return spreadsheetFactory_ ? spreadsheetFactory_() : nullptr; }};
 };
 
 }  // namespace kalkora

@@ -84,7 +84,7 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
                               }
                             },
                             {}};
-  WorkbookSession session([&] { return makeSpreadsheet(o.output); });
+  WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
   if (exportError) throw Error(*exportError);
   return outcome == ExportOutcome::Done;

@@ -12,14 +12,16 @@
 namespace kalkora {
 namespace {
 
-std::unique_ptr<Spreadsheet> noSpreadsheet(const std::optional<std::string>&) { return nullptr; }
+std::unique_ptr<Spreadsheet> noSpreadsheet(FileSystem&, const Regional&, const std::optional<std::string>&) {
+  return nullptr;
+}
 
 // Hands out recording spreadsheets and keeps the lines of their calls, which
 // outlive the spreadsheets.
 struct RecordingFactory {
   std::vector<std::string> calls;
   std::optional<std::string> output;
-  std::unique_ptr<Spreadsheet> operator()(const std::optional<std::string>& out) {
+  std::unique_ptr<Spreadsheet> operator()(FileSystem&, const Regional&, const std::optional<std::string>& out) {
     output = out;
     auto s = std::make_unique<RecordingSpreadsheet>(std::vector<std::string>{"Úvod", "Rozvahy netto", "Výsledovky", "x"});
     s->beforeCall = [this](const std::string& call) { calls.push_back(call); };

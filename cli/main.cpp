@@ -7,7 +7,8 @@
 namespace {
 
 // The xlsx file backend takes this place once it is built.
-std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(const std::optional<std::string>&) {
+std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(kalkora::FileSystem&, const kalkora::Regional&,
+                                                      const std::optional<std::string>&) {
   throw kalkora::Error("Export do sešitu zatím není k dispozici.");
 }
 

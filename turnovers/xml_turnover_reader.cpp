@@ -1,5 +1,6 @@
 #include "turnovers/xml_turnover_reader.h"
 
+#include <array>
 #include <cstring>
 #include <pugixml.hpp>
 
@@ -16,23 +17,40 @@ namespace {
 
 using P = XmlPart;
 
-bool flags(const Parameters& p, std::initializer_list<XmlPart> parts) {
-  for (XmlPart part : parts)
-    if (!xmlFlag(p, part)) return false;
-  return true;
-}
+// The XML settings taken from the controls once per load.
+class Shape {
+ public:
+  explicit Shape(const Parameters& p) {
+    for (int n = 1; n <= kXmlPartCount; ++n) {
+      names_[static_cast<size_t>(n - 1)] = xmlName(p, static_cast<XmlPart>(n));
+      flags_[static_cast<size_t>(n - 1)] = xmlFlag(p, static_cast<XmlPart>(n));
+    }
+  }
+  const char* name(XmlPart part) const { return names_[index(part)].c_str(); }
+  bool has(XmlPart part) const { return flags_[index(part)]; }
+  bool hasAll(std::initializer_list<XmlPart> parts) const {
+    for (XmlPart part : parts)
+      if (!has(part)) return false;
+    return true;
+  }
+  // A second amount is read only when its box names it and its flag is set.
+  bool wants(XmlPart part) const { return has(part) && !names_[index(part)].empty(); }
 
-const char* name(const Parameters& p, XmlPart part) { return xmlName(p, part).c_str(); }
+ private:
+  static size_t index(XmlPart part) { return static_cast<size_t>(part) - 1; }
+  std::array<std::string, kXmlPartCount> names_;
+  std::array<bool, kXmlPartCount> flags_{};
+};
 
 // The first record: the first parent element below the document element,
 // reached through the preceding element and, with it, the root element.
-pugi::xml_node startNode(const pugi::xml_document& doc, const Parameters& p) {
+pugi::xml_node startNode(const pugi::xml_document& doc, const Shape& shape) {
   pugi::xml_node base = doc.document_element();
-  if (xmlFlag(p, P::PrecedingElement)) {
-    if (xmlFlag(p, P::RootElement)) base = base.child(name(p, P::RootElement));
-    base = base.child(name(p, P::PrecedingElement));
+  if (shape.has(P::PrecedingElement)) {
+    if (shape.has(P::RootElement)) base = base.child(shape.name(P::RootElement));
+    base = base.child(shape.name(P::PrecedingElement));
   }
-  return base.child(name(p, P::ParentElement));
+  return base.child(shape.name(P::ParentElement));
 }
 
 // The text of an element and everything in it, trimmed, as the DOM's text
@@ -56,8 +74,8 @@ std::string elementText(pugi::xml_node element) {
   return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-std::string childText(pugi::xml_node parent, const Parameters& p, XmlPart part) {
-  return elementText(parent.child(name(p, part)));
+std::string childText(pugi::xml_node parent, const Shape& shape, XmlPart part) {
+  return elementText(parent.child(shape.name(part)));
 }
 
 // The amounts of one record before they are chosen between.
@@ -65,33 +83,29 @@ struct Amounts {
   std::string final, first, second;
 };
 
-bool secondAmountWanted(const Parameters& p, XmlPart part) {
-  return !xmlName(p, part).empty() && xmlFlag(p, part);
-}
-
 std::string removeCodePrefix(std::string account) {
   const auto pos = account.find("code:");
   return pos == std::string::npos ? account : account.substr(pos + 5);
 }
 
-void elementLayout(pugi::xml_node record, const Parameters& p, std::string& account, Amounts& a) {
-  account = removeCodePrefix(childText(record, p, P::AccountElement));
-  a.first = childText(record, p, P::AmountElement);
-  if (secondAmountWanted(p, P::SecondAmountElement)) a.second = childText(record, p, P::SecondAmountElement);
+void elementLayout(pugi::xml_node record, const Shape& shape, std::string& account, Amounts& a) {
+  account = removeCodePrefix(childText(record, shape, P::AccountElement));
+  a.first = childText(record, shape, P::AmountElement);
+  if (shape.wants(P::SecondAmountElement)) a.second = childText(record, shape, P::SecondAmountElement);
 }
 
-void itemAttributeLayout(pugi::xml_node record, const Parameters& p, std::string& account, Amounts& a) {
-  const pugi::xml_node item = record.child(name(p, P::ItemElement));
-  account = amount::removeFirst(item.attribute(name(p, P::ItemAccountAttribute)).value(), U'-', 1);
-  if (const auto amount = item.attribute(name(p, P::AmountAttribute))) a.final = amount.value();
-  if (secondAmountWanted(p, P::SecondAmountAttribute))
-    if (const auto second = item.attribute(name(p, P::SecondAmountAttribute))) a.second = second.value();
+void itemAttributeLayout(pugi::xml_node record, const Shape& shape, std::string& account, Amounts& a) {
+  const pugi::xml_node item = record.child(shape.name(P::ItemElement));
+  account = amount::removeFirst(item.attribute(shape.name(P::ItemAccountAttribute)).value(), U'-', 1);
+  if (const auto amount = item.attribute(shape.name(P::AmountAttribute))) a.final = amount.value();
+  if (shape.wants(P::SecondAmountAttribute))
+    if (const auto second = item.attribute(shape.name(P::SecondAmountAttribute))) a.second = second.value();
 }
 
-void parentAttributeLayout(pugi::xml_node record, const Parameters& p, std::string& account, Amounts& a) {
-  account = record.attribute(name(p, P::ParentAccountAttribute)).value();
-  a.first = childText(record, p, P::AmountElement);
-  if (secondAmountWanted(p, P::SecondAmountElement)) a.second = childText(record, p, P::SecondAmountElement);
+void parentAttributeLayout(pugi::xml_node record, const Shape& shape, std::string& account, Amounts& a) {
+  account = record.attribute(shape.name(P::ParentAccountAttribute)).value();
+  a.first = childText(record, shape, P::AmountElement);
+  if (shape.wants(P::SecondAmountElement)) a.second = childText(record, shape, P::SecondAmountElement);
 }
 
 std::string cleanAmount(std::string text, const Regional& regional) {
@@ -109,22 +123,21 @@ std::string chooseAmount(Amounts a, const Regional& regional) {
   return a.final.empty() ? "0" : a.final;
 }
 
-void readRecord(pugi::xml_node node, int row, Workspace& ws, const Regional& regional) {
-  const Parameters& p = ws.params;
+void readRecord(pugi::xml_node node, int row, const Shape& shape, Workspace& ws, const Regional& regional) {
   Amounts amounts;
-  if (node.type() == pugi::node_element && std::strcmp(node.name(), name(p, P::ParentElement)) == 0) {
+  if (node.type() == pugi::node_element && std::strcmp(node.name(), shape.name(P::ParentElement)) == 0) {
     std::string account;
     const auto layout = [&](std::initializer_list<XmlPart> needed, auto read) {
-      if (!flags(p, needed)) return;
-      read(node, p, account, amounts);
-      ws.table.setCell(1, row, account);
+      if (!shape.hasAll(needed)) return;
+      read(node, shape, account, amounts);
+      ws.table.setCell(1, row, std::move(account));
     };
     layout({P::ParentElement, P::AccountElement, P::AmountElement}, elementLayout);
     layout({P::ParentElement, P::ItemAccountAttribute, P::AmountAttribute}, itemAttributeLayout);
     layout({P::ParentElement, P::ParentAccountAttribute, P::AmountElement}, parentAttributeLayout);
   }
   std::string text = amount::rewriteDecimalPoint(chooseAmount(std::move(amounts), regional));
-  ws.table.setCell(2, row, amount::applyCoefficient(std::move(text), p.Edit14, regional));
+  ws.table.setCell(2, row, amount::applyCoefficient(std::move(text), ws.params.Edit14, regional));
 }
 
 void removeRowsWithoutAccount(ImportTable& table) {
@@ -143,7 +156,8 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
   // One parse serves both the counting and the reading pass.
   pugi::xml_document doc;
   const std::string bytes = services.fs.readFile(p.Edit3);
-  const pugi::xml_node start = loadXml(doc, bytes) ? startNode(doc, p) : pugi::xml_node();
+  const Shape shape(p);
+  const pugi::xml_node start = loadXml(doc, bytes) ? startNode(doc, shape) : pugi::xml_node();
   if (!start) throw Error(kXmlStructureMessage);
   for (pugi::xml_node node = start; node; node = node.next_sibling()) ++ws.loadedCount;
 
@@ -154,7 +168,7 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
   try {
     int row = 1;
     for (pugi::xml_node node = start; node; node = node.next_sibling(), ++row)
-      readRecord(node, row, ws, services.regional);
+      readRecord(node, row, shape, ws, services.regional);
   } catch (...) {
     removeRowsWithoutAccount(ws.table);
     throw;

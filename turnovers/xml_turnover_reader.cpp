@@ -155,9 +155,9 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
 
   // One parse serves both the counting and the reading pass.
   pugi::xml_document doc;
-  const std::string bytes = services.fs.readFile(p.Edit3);
+  const bool parsed = loadXml(doc, services.fs.readFile(p.Edit3)).status == XmlLoadResult::Status::Ok;
   const Shape shape(p);
-  const pugi::xml_node start = loadXml(doc, bytes) ? startNode(doc, shape) : pugi::xml_node();
+  const pugi::xml_node start = parsed ? startNode(doc, shape) : pugi::xml_node();
   if (!start) throw Error(kXmlStructureMessage);
   for (pugi::xml_node node = start; node; node = node.next_sibling()) ++ws.loadedCount;
 

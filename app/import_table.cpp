@@ -37,9 +37,10 @@ void writeHeaderTexts(ImportTable& table) {
   table.setCell(3, 0, " Podle definice bude exportován do");
 }
 
-void removeEmptyRows(ImportTable& table) {
+void removeEmptyRows(ImportTable& table, int column) {
   if (table.rowCount() - 1 < 2) return;
-  table.keepRowsIf(2, [](const ImportTable::Row& row) { return !row[2].empty(); });
+  const auto c = static_cast<size_t>(column);
+  table.keepRowsIf(2, [c](const ImportTable::Row& row) { return !row[c].empty(); });
 }
 
 }  // namespace kalkora

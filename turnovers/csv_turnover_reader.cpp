@@ -112,8 +112,7 @@ void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, con
 void naplnitCsvObraty(Workspace& ws, Services& services) {
   ws.mode = 1;
   const Parameters& p = ws.params;
-  if (!services.fs.fileExists(p.Edit3)) throw Error(kSourceNotFound);
-  if (p.Edit3.find("csv") == std::string::npos) services.messages.notice(kNotCsvWarning);
+  checkCsvSource(services.fs, services.messages, p.Edit3);
 
   const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
   ws.loadedCount = static_cast<int>(lines.size());

@@ -140,10 +140,6 @@ void readRecord(pugi::xml_node node, int row, const Shape& shape, Workspace& ws,
   ws.table.setCell(2, row, amount::applyCoefficient(std::move(text), ws.params.Edit14, regional));
 }
 
-void removeRowsWithoutAccount(ImportTable& table) {
-  table.keepRowsIf(2, [](const ImportTable::Row& row) { return !row[1].empty(); });
-}
-
 }  // namespace
 
 void naplnitXmlObraty(Workspace& ws, Services& services) {
@@ -170,10 +166,10 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
     for (pugi::xml_node node = start; node; node = node.next_sibling(), ++row)
       readRecord(node, row, shape, ws, services.regional);
   } catch (...) {
-    removeRowsWithoutAccount(ws.table);
+    removeEmptyRows(ws.table, 1);
     throw;
   }
-  removeRowsWithoutAccount(ws.table);
+  removeEmptyRows(ws.table, 1);
 
   if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
     zkontrolujUcty(ws, services);

@@ -46,9 +46,9 @@ constexpr NameKey kXmlNameKeys[] = {
 
 std::span<const ErpPreset> erpPresets() { return kPresets; }
 
-const ErpPreset* findErpPreset(const std::string& label) {
+const ErpPreset* findErpPreset(const std::string& section) {
   for (const ErpPreset& preset : kPresets)
-    if (label == preset.label) return &preset;
+    if (section == preset.section) return &preset;
   return nullptr;
 }
 

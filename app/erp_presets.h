@@ -17,7 +17,8 @@ struct ErpPreset {
 
 // The nine systems, left to right, first line then second.
 std::span<const ErpPreset> erpPresets();
-const ErpPreset* findErpPreset(const std::string& label);
+// The preset of a section ("ABRA"), nullptr for none.
+const ErpPreset* findErpPreset(const std::string& section);
 
 // Applies a preset: the import mode, the boxes of tab 1 (the coefficients
 // emptied, the XML one too) and, for the two XML systems, the XML names and

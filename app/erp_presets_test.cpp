@@ -27,7 +27,7 @@ Workspace filledWorkspace() {
 TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
   const IniFile ini;
   Workspace ws = filledWorkspace();
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("Label47"), ws), 1);  // ABRA Gen
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), 1);  // ABRA Gen
   const Parameters& p = ws.params;
   EXPECT_EQ(ws.mode, 1);
   EXPECT_EQ(p.Edit2, ";");
@@ -44,7 +44,7 @@ TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
   EXPECT_EQ(ws.table.cell(1, 1), "311");
 
   Workspace money = filledWorkspace();
-  applyErpPreset(ini, *findErpPreset("Label48"), money);
+  applyErpPreset(ini, *findErpPreset("MONEY"), money);
   EXPECT_EQ(money.params.Edit11, "");
   EXPECT_EQ(money.params.Edit12, "");
   EXPECT_EQ(money.params.xmlFlags, (std::array<bool, 11>{true, false, false, false, false, true, true, true, true,
@@ -58,12 +58,12 @@ TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
       "MDAX.AtributUcet=acc\r\nMDAX.AtributCastka=amt\r\nMDAX.CheckBox10=0\r\nMDAX.CheckBox11=0\r\n"
       "MDAX.CheckBox4=0\r\nMDAX.CheckBox5=0\r\nMDAX.CheckBox2=0\r\nMDAX.CheckBox3=0\r\n");
   Workspace ws = filledWorkspace();
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("Label55"), ws), 2);
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), 2);
   EXPECT_EQ(ws.mode, 2);
   EXPECT_EQ(ws.params.Edit15, "5");
   EXPECT_EQ(ws.params.Edit12, "cislo");
 
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("Label49"), ws), 0);
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), 0);
   EXPECT_EQ(ws.mode, 0);  // names no reader: the shown tab stays
   EXPECT_EQ(ws.params.Edit5, "2");
   EXPECT_EQ(ws.params.Edit11, "Row");
@@ -71,7 +71,7 @@ TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
   EXPECT_EQ(ws.params.xmlFlags, (std::array<bool, 11>{true, false, false, false, false, true, true, true, true,
                                                        false, false}));
   EXPECT_EQ(erpPresets().size(), 9u);
-  EXPECT_EQ(findErpPreset("Label56"), nullptr);
+  EXPECT_EQ(findErpPreset("Label47"), nullptr);
 }
 
 }  // namespace kalkora

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
+#include "app/settings_location.h"
 #include "platform/file_system.h"
 #include "platform/system_regional.h"
 
@@ -15,7 +16,9 @@ int main(int argc, char** argv) {
   // The program's windows, created in this order: the main window, then the
   // turnover export window, the definition editor and the statement export
   // window, which stay hidden until shown modally.
-  kalkora::TForm1 form1(dialogs, fs, kalkora::systemRegional());
+  const kalkora::SettingsLocation location = kalkora::defaultSettingsLocation();
+  kalkora::TForm1 form1(dialogs, fs, kalkora::systemRegional(),
+                        kalkora::SettingsFile(location.path, location.fallbackPath));
   dialogs.setParent(&form1);
   form1.show();
   return QApplication::exec();

@@ -53,29 +53,8 @@ pugi::xml_node startNode(const pugi::xml_document& doc, const Shape& shape) {
   return base.child(shape.name(P::ParentElement));
 }
 
-// The text of an element and everything in it, trimmed, as the DOM's text
-// property gives it. Walks without recursion, so any nesting depth is fine.
-std::string elementText(pugi::xml_node element) {
-  std::string text;
-  if (!element) return text;
-  pugi::xml_node node = element.first_child();
-  while (node) {
-    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) text += node.value();
-    if (node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    while (node && node != element && !node.next_sibling()) node = node.parent();
-    if (!node || node == element) break;
-    node = node.next_sibling();
-  }
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 std::string childText(pugi::xml_node parent, const Shape& shape, XmlPart part) {
-  return elementText(parent.child(shape.name(part)));
+  return xmlText(parent.child(shape.name(part)));  // "" for an absent child
 }
 
 // The amounts of one record before they are chosen between.

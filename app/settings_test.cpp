@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "xml_flags_text.h"
+
 #include "memory_file_system.h"
 #include "platform/number.h"
 
@@ -21,12 +23,6 @@ Loaded load(const MemoryFileSystem& fs, SettingsFile& settings) {
   return l;
 }
 
-std::string setFlags(const Parameters& p) {
-  std::string out;
-  for (size_t i = 0; i < p.xmlFlags.size(); ++i)
-    if (p.xmlFlags[i]) out += (out.empty() ? "" : " ") + std::to_string(i + 1);
-  return out;
-}
 
 }  // namespace
 
@@ -46,7 +42,7 @@ TEST(Settings, NoFileGivesTheDefaults) {
   EXPECT_EQ(p.Edit11, "");
   EXPECT_TRUE(p.CheckBox12);
   EXPECT_EQ(p.RadioGroup2, 1);
-  EXPECT_EQ(setFlags(p), "1 6 7 8 9 10 11");
+  EXPECT_EQ(setXmlFlagsText(p), "1 6 7 8 9 10 11");
   EXPECT_EQ(l.ws.mode, 6);
   EXPECT_EQ(l.placement, (FormPlacement{20, 20, 800, 1200, false}));
 }
@@ -72,7 +68,7 @@ TEST(Settings, LoadsValuesModeAndPlacement) {
   EXPECT_FALSE(p.CheckBox12);
   EXPECT_EQ(p.RadioGroup2, 4);  // no index beyond the five items
   // ElementUcet set flag 2; the stored flags then run their rules in order.
-  EXPECT_EQ(setFlags(p), "1 3 6 8 9");
+  EXPECT_EQ(setXmlFlagsText(p), "1 3 6 8 9");
   EXPECT_EQ(l.placement, (FormPlacement{-5, 16, 800, 1200, true}));
 }
 

@@ -2,54 +2,45 @@
 
 #include <gtest/gtest.h>
 
+#include "xml_flags_text.h"
+
 namespace kalkora {
-namespace {
 
 using P = XmlPart;
 
-// The set flags as their check box numbers, e.g. "1 6 7".
-std::string setFlags(const Parameters& p) {
-  std::string out;
-  for (int n = 1; n <= kXmlPartCount; ++n)
-    if (p.xmlFlags[static_cast<size_t>(n - 1)]) out += (out.empty() ? "" : " ") + std::to_string(n);
-  return out;
-}
-
-}  // namespace
-
 TEST(XmlMapping, SettingEveryFlagInOrderLeavesTheRulesResult) {
   Parameters p;
-  EXPECT_EQ(setFlags(p), "1");
+  EXPECT_EQ(setXmlFlagsText(p), "1");
   for (int n = 1; n <= kXmlPartCount; ++n) setXmlFlag(p, static_cast<P>(n), true);
-  EXPECT_EQ(setFlags(p), "1 6 7 8 9 10 11");
+  EXPECT_EQ(setXmlFlagsText(p), "1 6 7 8 9 10 11");
 }
 
 TEST(XmlMapping, AccountChoicesExcludeEachOther) {
   Parameters p;
   setXmlFlag(p, P::AccountElement, true);
   setXmlFlag(p, P::ItemAccountAttribute, true);
-  EXPECT_EQ(setFlags(p), "1 6 7");
+  EXPECT_EQ(setXmlFlagsText(p), "1 6 7");
 
   setXmlFlag(p, P::ParentAccountAttribute, true);
-  EXPECT_EQ(setFlags(p), "1 3 6");
+  EXPECT_EQ(setXmlFlagsText(p), "1 3 6");
 
   // Clearing runs no rule.
   setXmlFlag(p, P::ParentElement, false);
-  EXPECT_EQ(setFlags(p), "3 6");
+  EXPECT_EQ(setXmlFlagsText(p), "3 6");
   // A rule's own change runs its rule: the item element brings the parent back.
   setXmlFlag(p, P::ItemElement, false);
   setXmlFlag(p, P::AmountAttribute, true);
-  EXPECT_EQ(setFlags(p), "1 3 6 8");
+  EXPECT_EQ(setXmlFlagsText(p), "1 3 6 8");
 }
 
 TEST(XmlMapping, AnAmountIsAnElementOrAnAttribute) {
   Parameters p;
   setXmlFlag(p, P::AmountAttribute, true);
   setXmlFlag(p, P::AmountElement, true);
-  EXPECT_EQ(setFlags(p), "1 4 6");
+  EXPECT_EQ(setXmlFlagsText(p), "1 4 6");
   setXmlFlag(p, P::SecondAmountAttribute, true);
   setXmlFlag(p, P::SecondAmountElement, true);
-  EXPECT_EQ(setFlags(p), "1 4 5 6");
+  EXPECT_EQ(setXmlFlagsText(p), "1 4 5 6");
 }
 
 TEST(XmlMapping, NameBoxesDriveTheirFlags) {
@@ -57,18 +48,18 @@ TEST(XmlMapping, NameBoxesDriveTheirFlags) {
   p.Edit13 = "zustatek";
   setXmlFlag(p, P::AmountElement, true);
   setXmlName(p, P::AmountAttribute, "c");
-  EXPECT_EQ(setFlags(p), "1 6 8");
+  EXPECT_EQ(setXmlFlagsText(p), "1 6 8");
   EXPECT_EQ(p.Edit20, "c");
   EXPECT_EQ(p.Edit13, "zustatek");  // a rule leaves the names alone
 
   setXmlName(p, P::ItemElement, "polozka");
   setXmlName(p, P::ItemElement, "");
-  EXPECT_EQ(setFlags(p), "1 8");
+  EXPECT_EQ(setXmlFlagsText(p), "1 8");
 
   // The same text again is no change: the cleared flag stays cleared.
   setXmlFlag(p, P::AmountAttribute, false);
   setXmlName(p, P::AmountAttribute, "c");
-  EXPECT_EQ(setFlags(p), "1");
+  EXPECT_EQ(setXmlFlagsText(p), "1");
   EXPECT_EQ(xmlPartOfNameControl("Edit23"), 11);
   EXPECT_EQ(xmlPartOfFlagControl("CheckBox12"), 0);
 }

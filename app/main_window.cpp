@@ -36,7 +36,6 @@ constexpr const char* kNoAccountCheck = "Pro export výkazů nemá smysl kontrol
 constexpr const char* kCannotOpen = "Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje";
 
 constexpr std::array<int, ImportTable::kColumns> kTurnoverWidths{11, 110, 120, 180};
-constexpr const char* kTurnoverHeaders[] = {" Číslo účtu", " Konečný stav", " Podle definice bude exportován do"};
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string s(const QString& text) { return text.toStdString(); }
@@ -190,8 +189,7 @@ void TForm1::run(const std::function<void()>& operation) {
 
 void TForm1::FormActivate() {
   table_->setColumnWidths(kTurnoverWidths);
-  for (int column = 1; column < ImportTable::kColumns; ++column)
-    ws_.table.setCell(column, 0, kTurnoverHeaders[column - 1]);
+  writeHeaderTexts(ws_.table);
   table_->reloadHeaders();
 
   statusPanels_[0]->setText(currentHint_);

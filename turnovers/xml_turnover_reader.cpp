@@ -7,6 +7,7 @@
 #include "app/xml_mapping.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
 #include "statements/amount_steps.h"
 #include "turnovers/account_check.h"
@@ -133,7 +134,7 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
   const bool parsed = loadXml(doc, services.fs.readFile(p.Edit3)).status == XmlLoadResult::Status::Ok;
   const Shape shape(p);
   const pugi::xml_node start = parsed ? startNode(doc, shape) : pugi::xml_node();
-  if (!start) throw Error(kXmlStructureMessage);
+  if (!start) throw OperationStopped(kXmlStructureMessage);
   for (pugi::xml_node node = start; node; node = node.next_sibling()) ++ws.loadedCount;
 
   // Every row goes, not only the first thousand: a row beyond them would

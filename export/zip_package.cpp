@@ -3,6 +3,9 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 
 #include "platform/error.h"
 
@@ -27,7 +30,13 @@ ZipPackage::ZipPackage(std::string bytes, std::string path, PackageLimits limits
       "Soubor " + path_ + " není platný sešit aplikace Excel (.xlsx, .xlsm) nebo je poškozený.";
   zip_error_t error;
   zip_error_init(&error);
-  source_ = zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &error);
+  // libzip gets a copy it owns: when it saves, it may write into the buffer
+  // it was given, and the bytes as opened must stay for the backup.
+  void* copy = std::malloc(std::max<size_t>(bytes_.size(), 1));
+  if (copy == nullptr) throw std::bad_alloc();
+  std::memcpy(copy, bytes_.data(), bytes_.size());
+  source_ = zip_source_buffer_create(copy, bytes_.size(), 1, &error);
+  if (source_ == nullptr) std::free(copy);
   if (source_ != nullptr) archive_ = zip_open_from_source(source_, 0, &error);
   zip_error_fini(&error);
   if (archive_ == nullptr) {

@@ -133,7 +133,7 @@ std::string ZipPackage::save() {
       throw fail(zip_strerror(archive_));
     }
     // Level 6: nearly the size of the best level in a fraction of the time.
-    zip_set_file_compression(archive_, static_cast<zip_uint64_t>(i), ZIP_CM_DEFLATE, 6);
+    zip_set_file_compression(archive_, static_cast<zip_uint64_t>(i), ZIP_CM_DEFAULT, 1);
   }
   for (const std::int64_t i : removed_) zip_delete(archive_, static_cast<zip_uint64_t>(i));
   if (zip_close(archive_) != 0) throw fail(zip_strerror(archive_));

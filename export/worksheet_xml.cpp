@@ -63,10 +63,11 @@ void widenSpans(pugi::xml_node row, int column) {
 }  // namespace
 
 WorksheetXml::WorksheetXml(std::string_view xml, std::string workbook, std::string sheetName, std::string part)
-    : workbook_(std::move(workbook)), sheetName_(std::move(sheetName)) {
+    : workbook_(std::move(workbook)), sheetName_(std::move(sheetName)), size_(xml.size()) {
   loadPart(doc_, xml, workbook_, part);
   const pugi::xml_node root = doc_.document_element();
   prefix_ = prefixOf(root);
+  fName_ = name("f");
   sheetData_ = childByLocalName(root, "sheetData");
   if (localName(root) != "worksheet" || !sheetData_)
     throw Error("Sešit " + workbook_ + " je poškozený: část " + part + " (list „" + sheetName_ +
@@ -78,9 +79,10 @@ WorksheetXml::WorksheetXml(std::string_view xml, std::string workbook, std::stri
 // inserted later cannot shift the implicit numbering of those after them,
 // and notes the ranges of array formulas and data tables.
 void WorksheetXml::indexRows() {
+  const std::string rowName = name("row"), cName = name("c");
   int previousRow = 0;
   for (pugi::xml_node row = sheetData_.first_child(); row; row = row.next_sibling()) {
-    if (row.type() != pugi::node_element || localName(row) != "row") continue;
+    if (std::strcmp(row.name(), rowName.c_str()) != 0) continue;
     const auto number = parsePositive(row.attribute("r").value());
     const int rowNumber = number ? *number : previousRow + 1;
     if (!number) setAttribute(row, "r", std::to_string(rowNumber));
@@ -88,18 +90,26 @@ void WorksheetXml::indexRows() {
     previousRow = rowNumber;
     int previousColumn = 0;
     for (pugi::xml_node c = row.first_child(); c; c = c.next_sibling()) {
-      if (c.type() != pugi::node_element || localName(c) != "c") continue;
+      if (std::strcmp(c.name(), cName.c_str()) != 0) continue;
       const auto reference = parseCellReference(c.attribute("r").value());
       const int column = reference ? reference->column : previousColumn + 1;
       if (!reference) setAttribute(c, "r", formatCellReference(rowNumber, column));
       previousColumn = column;
-      const pugi::xml_node formula = childByLocalName(c, "f");
+      const pugi::xml_node formula = formulaOf(c);
       if (!formula) continue;
+      formulaCells_.emplace_back(column, c);
       const auto range = parseCellRange(formula.attribute("ref").value());
       if (range && isFormulaOfKind(formula, "array")) arrayRanges_.push_back(*range);
       if (range && isFormulaOfKind(formula, "dataTable")) dataTableRanges_.push_back(*range);
     }
   }
+}
+
+// The formula comes first in a cell, before its value.
+pugi::xml_node WorksheetXml::formulaOf(pugi::xml_node cell) const {
+  pugi::xml_node first = cell.first_child();
+  while (first && first.type() != pugi::node_element) first = first.next_sibling();
+  return first && std::string_view(first.name()) == fName_ ? first : pugi::xml_node();
 }
 
 WorksheetXml::Row& WorksheetXml::indexedRow(Row& row) {
@@ -139,7 +149,7 @@ bool WorksheetXml::writeNumber(int row, int column, double value) {
   refuseArrayCell(row, column);
   Row& rowEntry = rowForWriting(row);
   pugi::xml_node c = cellForWriting(rowEntry, row, column);
-  const pugi::xml_node formula = childByLocalName(c, "f");
+  const pugi::xml_node formula = formulaOf(c);
   const bool hadFormula = static_cast<bool>(formula);
   if (hadFormula) {
     releaseFromSharedFormula(formula, row, column);
@@ -218,7 +228,7 @@ void WorksheetXml::releaseFromSharedFormula(pugi::xml_node formula, int row, int
   };
   const auto& [first, firstCell] = members.front();
   if (box.first == first) {
-    pugi::xml_node master = childByLocalName(firstCell, "f");
+    pugi::xml_node master = formulaOf(firstCell);
     master.text().set(formulaAt(first).c_str());
     takeOver(master);
     master.attribute("ref").set_value(formatCellRange(box).c_str());
@@ -227,7 +237,7 @@ void WorksheetXml::releaseFromSharedFormula(pugi::xml_node formula, int row, int
   // The rest of the group no longer has a top-left cell to share from: each
   // cell gets its own formula.
   for (const auto& [at, c] : members) {
-    pugi::xml_node own = childByLocalName(c, "f");
+    pugi::xml_node own = formulaOf(c);
     own.text().set(formulaAt(at).c_str());
     takeOver(own);
     own.remove_attribute("t");
@@ -244,7 +254,7 @@ std::vector<std::pair<CellReference, pugi::xml_node>> WorksheetXml::sharedGroupM
     const Row& row = indexedRow(rowIt->second);
     for (auto it = row.cells.lower_bound(range.first.column); it != row.cells.end() && it->first <= range.last.column;
          ++it) {
-      const pugi::xml_node f = childByLocalName(it->second, "f");
+      const pugi::xml_node f = formulaOf(it->second);
       if (f && isFormulaOfKind(f, "shared") && si == f.attribute("si").value())
         members.emplace_back(CellReference{rowIt->first, it->first}, it->second);
     }
@@ -266,19 +276,13 @@ void WorksheetXml::widenDimension(int row, int column) {
 
 bool WorksheetXml::dropCachedFormulaValues(int keepColumn) {
   bool dropped = false;
-  for (auto& [rowNumber, row] : rows_) {
-    for (pugi::xml_node c = row.node.first_child(); c; c = c.next_sibling()) {
-      if (c.type() != pugi::node_element || localName(c) != "c" || !childByLocalName(c, "f")) continue;
-      if (keepColumn > 0) {
-        const auto reference = parseCellReference(c.attribute("r").value());
-        if (reference && reference->column == keepColumn) continue;
-      }
-      const pugi::xml_node v = childByLocalName(c, "v");
-      if (!v) continue;
-      c.remove_child(v);
-      c.remove_attribute("t");
-      dropped = true;
-    }
+  for (auto& [column, c] : formulaCells_) {
+    if (column == keepColumn || !formulaOf(c)) continue;  // a written cell has lost its formula
+    const pugi::xml_node v = childByLocalName(c, "v");
+    if (!v) continue;
+    c.remove_child(v);
+    c.remove_attribute("t");
+    dropped = true;
   }
   modified_ = modified_ || dropped;
   return dropped;

@@ -42,6 +42,8 @@ class WorksheetXml {
   static bool mayHoldFormulas(std::string_view xml);
 
   bool modified() const { return modified_; }
+  // The size of the part as read, in bytes.
+  size_t size() const { return size_; }
   std::string save() const;
 
  private:
@@ -53,6 +55,7 @@ class WorksheetXml {
 
   std::string name(std::string_view local) const { return prefix_ + std::string(local); }
   void indexRows();
+  pugi::xml_node formulaOf(pugi::xml_node cell) const;
   Row& indexedRow(Row& row);
   Row& rowForWriting(int row);
   pugi::xml_node cellForWriting(Row& row, int rowNumber, int column);
@@ -66,10 +69,13 @@ class WorksheetXml {
   std::string workbook_;
   std::string sheetName_;
   std::string prefix_;
+  std::string fName_;
   pugi::xml_node sheetData_;
   std::map<int, Row> rows_;
+  std::vector<std::pair<int, pugi::xml_node>> formulaCells_;  // column, cell
   std::vector<CellRange> arrayRanges_;
   std::vector<CellRange> dataTableRanges_;
+  size_t size_ = 0;
   bool modified_ = false;
 };
 

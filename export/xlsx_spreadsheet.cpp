@@ -10,6 +10,7 @@
 #include "export/marking_column.h"
 #include "export/package_relationships.h"
 #include "export/shared_strings.h"
+#include "export/side_by_side.h"
 #include "export/workbook_file_checks.h"
 #include "export/workbook_xml.h"
 #include "export/worksheet_xml.h"
@@ -138,13 +139,23 @@ std::string XlsxSpreadsheet::Impl::sharedString(const std::string& index) {
 // opening, no stale cached results, no calculation chain entries for cells
 // that no longer hold a formula.
 void XlsxSpreadsheet::Impl::finishWorkbook() {
+  std::vector<int> positions;  // the worksheets that may hold formulas, parsed
   for (size_t i = 0; i < sheets.size(); ++i) {
-    Sheet& s = sheets[i];
-    if (!s.xml && !WorksheetXml::mayHoldFormulas(package->read(s.part))) continue;
-    WorksheetXml& xml = worksheet(static_cast<int>(i + 1));
-    xml.dropCachedFormulaValues(isStatementSheet(static_cast<int>(i + 1), s.entry.name) ? kMarkingColumn : 0);
-    if (xml.modified()) package->replace(s.part, xml.save());
+    if (!sheets[i].xml && !WorksheetXml::mayHoldFormulas(package->read(sheets[i].part))) continue;
+    worksheet(static_cast<int>(i + 1));
+    positions.push_back(static_cast<int>(i + 1));
   }
+  // Each worksheet is its own document, so the big ones are finished side by side.
+  std::vector<std::optional<std::string>> saved(positions.size());
+  runSideBySide(
+      positions.size(), [&](size_t k) { return sheets[static_cast<size_t>(positions[k] - 1)].xml->size() >= (1u << 20); },
+      [&](size_t k) {
+        Sheet& s = sheets[static_cast<size_t>(positions[k] - 1)];
+        s.xml->dropCachedFormulaValues(isStatementSheet(positions[k], s.entry.name) ? kMarkingColumn : 0);
+        if (s.xml->modified()) saved[k] = s.xml->save();
+      });
+  for (size_t k = 0; k < positions.size(); ++k)
+    if (saved[k]) package->replace(sheets[static_cast<size_t>(positions[k] - 1)].part, std::move(*saved[k]));
   if (workbook->requestFullCalculationOnLoad()) package->replace(workbookPart, workbook->save());
   dropCalcChainCells();
 }

@@ -47,9 +47,16 @@ TEST(ZipPackage, ChangesOnlyWhatItIsToldAndKeepsEntryOrder) {
       EXPECT_TRUE(after.raw(name) == before.raw(name)) << name;  // copied as stored, not recompressed
     }
   }
-  // A small package needs no zip64 records.
+  // A small package needs no zip64 records: no zip64 end records, no zip64
+  // extra fields and no data descriptors in the local headers.
   EXPECT_EQ(saved.find(std::string("PK\x06\x06", 4)), std::string::npos);
   EXPECT_EQ(saved.find(std::string("PK\x06\x07", 4)), std::string::npos);
+  const auto u16 = [&](size_t at) { return static_cast<unsigned char>(saved[at]) | static_cast<unsigned char>(saved[at + 1]) << 8; };
+  for (size_t at = saved.find("PK\x03\x04"); at != std::string::npos; at = saved.find("PK\x03\x04", at + 4)) {
+    EXPECT_EQ(u16(at + 6) & 0x08, 0);
+    const size_t extra = at + 30 + u16(at + 26);
+    for (size_t k = extra; k < extra + u16(at + 28); k += 4 + u16(k + 2)) EXPECT_NE(u16(k), 1);
+  }
   EXPECT_EQ(package.original(), original);
 }
 

@@ -38,6 +38,11 @@ void removeChildren(pugi::xml_node parent, std::string_view local) {
   }
 }
 
+int columnOf(pugi::xml_node cell) {
+  const auto reference = parseCellReference(cell.attribute("r").value());
+  return reference ? reference->column : 0;
+}
+
 void setAttribute(pugi::xml_node node, const char* attribute, const std::string& value) {
   pugi::xml_attribute a = node.attribute(attribute);
   if (!a) a = node.append_attribute(attribute);
@@ -88,16 +93,20 @@ void WorksheetXml::indexRows() {
     if (!number) setAttribute(row, "r", std::to_string(rowNumber));
     rows_.emplace(rowNumber, Row{row, false, {}});
     previousRow = rowNumber;
-    int previousColumn = 0;
+    // A cell's column is worked out only where it is needed (a cell without
+    // a number counts on from the one before; formula cells are noted).
+    pugi::xml_node previous;
     for (pugi::xml_node c = row.first_child(); c; c = c.next_sibling()) {
       if (std::strcmp(c.name(), cName.c_str()) != 0) continue;
-      const auto reference = parseCellReference(c.attribute("r").value());
-      const int column = reference ? reference->column : previousColumn + 1;
-      if (!reference) setAttribute(c, "r", formatCellReference(rowNumber, column));
-      previousColumn = column;
+      int column = 0;
+      if (!c.attribute("r")) {
+        column = (previous ? columnOf(previous) : 0) + 1;
+        setAttribute(c, "r", formatCellReference(rowNumber, column));
+      }
+      previous = c;
       const pugi::xml_node formula = formulaOf(c);
       if (!formula) continue;
-      formulaCells_.emplace_back(column, c);
+      formulaCells_.emplace_back(column > 0 ? column : columnOf(c), c);
       const auto range = parseCellRange(formula.attribute("ref").value());
       if (range && isFormulaOfKind(formula, "array")) arrayRanges_.push_back(*range);
       if (range && isFormulaOfKind(formula, "dataTable")) dataTableRanges_.push_back(*range);
@@ -298,6 +307,6 @@ bool WorksheetXml::mayHoldFormulas(std::string_view xml) {
   return false;
 }
 
-std::string WorksheetXml::save() const { return savePart(doc_); }
+std::string WorksheetXml::save() const { return savePart(doc_, size_ + size_ / 8); }
 
 }  // namespace kalkora

@@ -16,7 +16,7 @@ void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string
                 std::to_string(result.offset) + ". bajt).");
 }
 
-std::string savePart(const pugi::xml_document& doc) {
+std::string savePart(const pugi::xml_document& doc, size_t sizeHint) {
   // The text is written as UTF-8 whatever the part was, so the declaration
   // must not name another encoding.
   const pugi::xml_node declaration = doc.first_child();
@@ -28,6 +28,7 @@ std::string savePart(const pugi::xml_document& doc) {
     std::string text;
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
   } writer;
+  writer.text.reserve(sizeHint);
   doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
   return std::move(writer.text);
 }

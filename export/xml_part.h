@@ -11,7 +11,8 @@ namespace kalkora {
 // the workbook and the part when it is not well-formed.
 void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string& workbook,
               const std::string& part);
-std::string savePart(const pugi::xml_document& doc);
+// sizeHint: the expected size, so the text is not copied as it grows.
+std::string savePart(const pugi::xml_document& doc, size_t sizeHint = 0);
 
 // Element names of the spreadsheet schema appear with or without a prefix
 // ("sheetData", "x:sheetData"); these compare and build names by their

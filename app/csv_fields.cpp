@@ -24,6 +24,17 @@ std::string csvField(std::string_view line, std::string_view separator, long lon
   }
 }
 
+std::string terminatedField(std::string_view line, std::string_view separator, long long n) {
+  if (n < 1 || separator.empty()) return {};
+  size_t start = 0;
+  for (long long i = 1;; ++i) {
+    const auto end = line.find(separator, start);
+    if (end == std::string_view::npos) return {};
+    if (i == n) return std::string(line.substr(start, end - start));
+    start = end + separator.size();
+  }
+}
+
 std::vector<std::string> readSourceLines(const FileSystem& fs, const std::string& path) {
   return decodeText(fs.readFile(path)).lines;
 }

@@ -11,6 +11,12 @@ namespace kalkora {
 // n < 1 or beyond the last field gives "".
 std::string csvField(std::string_view line, std::string_view separator, long long n);
 
+// Field n (from 1) of a line whose fields each end with the separator: the
+// text between its (n-1)-th and n-th separator. Nothing is appended to the
+// line, so a last field without a separator after it reads as "", as do
+// n < 1 and n beyond the fields.
+std::string terminatedField(std::string_view line, std::string_view separator, long long n);
+
 // Whether the line contains the separator at all (never for an empty one).
 bool hasSeparator(std::string_view line, std::string_view separator);
 

@@ -19,4 +19,14 @@ TEST(CsvFields, FieldsCountFromOneAndTheLastNeedsNoSeparator) {
   EXPECT_TRUE(hasSeparator("a;c", ";"));
 }
 
+TEST(CsvFields, TerminatedFieldsNeedTheirSeparator) {
+  EXPECT_EQ(terminatedField("Tržby;A.1.;1500", ";", 2), "A.1.");
+  EXPECT_EQ(terminatedField("Tržby;A.1.;1500", ";", 3), "");  // last field without separator
+  EXPECT_EQ(terminatedField("Tržby;A.1.;1500;", ";", 3), "1500");
+  EXPECT_EQ(terminatedField(";;x;", ";", 1), "");
+  EXPECT_EQ(terminatedField(";;x;", ";", 3), "x");
+  EXPECT_EQ(terminatedField("a;b;", ";", 0), "");
+  EXPECT_EQ(terminatedField("a;b;", "", 1), "");
+}
+
 }  // namespace kalkora

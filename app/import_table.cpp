@@ -31,9 +31,10 @@ void ImportTable::clear(int firstColumn, int lastColumn, int firstRow, int lastR
     for (int c = firstColumn; c <= lastColumn; ++c) rows_[static_cast<size_t>(r)][static_cast<size_t>(c)].clear();
 }
 
-void removeEmptyRows(ImportTable& table) {
+void removeEmptyRows(ImportTable& table, int column) {
   if (table.rowCount() - 1 < 2) return;
-  table.keepRowsIf(2, [](const ImportTable::Row& row) { return !row[2].empty(); });
+  const auto c = static_cast<size_t>(column);
+  table.keepRowsIf(2, [c](const ImportTable::Row& row) { return !row[c].empty(); });
 }
 
 }  // namespace kalkora

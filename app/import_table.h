@@ -46,6 +46,7 @@ class ImportTable {
 
 // VyhoditPrazdneRadky: removes data rows from row 2 on whose column 2 is
 // empty; row 1 is never examined. Nothing happens with fewer than two data rows.
-void removeEmptyRows(ImportTable& table);
+// The tax-portal reader tests the line-number column 1 instead.
+void removeEmptyRows(ImportTable& table, int column = 2);
 
 }  // namespace kalkora

@@ -1,5 +1,9 @@
 #include "app/load_by_mode.h"
 
+#include "statements/csv_statement_reader.h"
+#include "statements/p501_report_reader.h"
+#include "statements/ruz_statement_reader.h"
+#include "statements/tax_return_reader.h"
 #include "platform/error.h"
 #include "turnovers/csv_turnover_reader.h"
 
@@ -9,6 +13,10 @@ void loadByMode(Workspace& ws, Services& services) {
   switch (ws.mode) {
     case 0: return;
     case 1: return naplnitCsvObraty(ws, services);
+    case 3: return naplnitCsvVykazy(ws, services);
+    case 4: return naplnitRuzVykazy(ws, services);
+    case 5: return naplnitMfcrVykazy(ws, services);
+    case 6: return naplnitVykazySbs(ws, services);
     default: throw Error("Tento typ importu zatím není k dispozici.");
   }
 }

@@ -1,11 +1,319 @@
 #include "app/main_window.h"
 
-namespace kalkora {
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QGroupBox>
+#include <QStatusTipEvent>
+#include <exception>
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-  setObjectName("Form1");
+#include "app/control_csv.h"
+#include "app/input_rules.h"
+#include "app/load_by_mode.h"
+#include "app/mode_tabs.h"
+#include "app/qt_dialogs.h"
+#include "app/widget_factory.h"
+#include "platform/error.h"
+#include "turnovers/account_check.h"
+
+namespace kalkora {
+namespace {
+
+constexpr const char* kSourceFilter =
+    "podporované soubory (*.csv, *.xml)|*.csv;*.xml| csv soubory (*.csv)|*.csv|XML soubory (*.xml)|*.xml";
+constexpr const char* kWorkbookFilter =
+    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*";
+constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
+constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
+
+constexpr const char* kVersion = "Verze 4.25 / 10.4.2024 (CSV,XML)";
+constexpr const char* kNoAccountCheck = "Pro export výkazů nemá smysl kontrolovat použití účtů.";
+constexpr const char* kCannotOpen = "Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje";
+
+constexpr std::array<int, ImportTable::kColumns> kTurnoverWidths{11, 110, 120, 180};
+constexpr std::array<int, ImportTable::kColumns> kReportWidths{30, 280, 70, 100};
+constexpr const char* kTurnoverHeaders[] = {" Číslo účtu", " Konečný stav", " Podle definice bude exportován do"};
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+std::string s(const QString& text) { return text.toStdString(); }
+
+QString programFolder() { return QCoreApplication::applicationDirPath(); }
+
+}  // namespace
+
+TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), fs_(fs), regional_(std::move(regional)) {
+  setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Import dat do aplikace Kalkora"));
+  setFont(QFont(QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, 8));
+
+  buildToolBar();
+  setCentralWidget(buildCentral());
+  buildStatusBar();
   resize(1250, 728);
+
+  applyInputRules();
+  connectHandlers();
+  writeControls();
+
+  // Creation: the settings file is loaded into workspace() first; then:
+  showLoadedState();
+}
+
+void TForm1::applyInputRules() {
+  for (const char* name : {"Edit1", "Edit5", "Edit6", "Edit7", "Edit9"})
+    acceptDigitsOnly(findChild<QLineEdit*>(QString::fromLatin1(name)));
+  for (const char* name : {"Edit8", "Edit14", "Edit31", "Edit34"})
+    commaOnFocusOut(findChild<QLineEdit*>(QString::fromLatin1(name)));
+}
+
+void TForm1::connectHandlers() {
+  const std::pair<const char*, void (TForm1::*)()> clicks[] = {
+      {"ToolButton2", &TForm1::ToolButton2Click},   {"ToolButton1", &TForm1::ToolButton1Click},
+      {"ToolButton11", &TForm1::ToolButton11Click}, {"ToolButton12", &TForm1::ToolButton12Click},
+      {"ToolButton5", &TForm1::ToolButton5Click},   {"ToolButton6", &TForm1::ToolButton6Click},
+      {"ToolButton8", &TForm1::ToolButton8Click},   {"ToolButton9", &TForm1::ToolButton9Click},
+      {"BitBtn3", &TForm1::BitBtn3Click},           {"BitBtn4", &TForm1::BitBtn4Click},
+      {"BitBtn5", &TForm1::BitBtn5Click},
+  };
+  for (const auto& [name, handler] : clicks) {
+    auto* button = findChild<QAbstractButton*>(QString::fromLatin1(name));
+    connect(button, &QAbstractButton::clicked, this, handler);
+  }
+  for (const char* name : kOpenInProgramButtons)
+    connect(findChild<QAbstractButton*>(QString::fromLatin1(name)), &QAbstractButton::clicked, this,
+            &TForm1::BitBtn1Click);
+  connect(tabs_, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+  for (size_t i = 0; i < definitionButtons_.size(); ++i) {
+    static constexpr const char* kNames[] = {"ToolButton11", "ToolButton12", "ToolButton5", "ToolButton6"};
+    definitionButtons_[i] = findChild<QToolButton*>(QString::fromLatin1(kNames[i]));
+  }
+}
+
+void TForm1::readControls() {
+  Parameters& p = ws_.params;
+  for (QLineEdit* box : findChildren<QLineEdit*>())
+    if (std::string* text = textControl(p, s(box->objectName()))) *text = s(box->text());
+  for (QCheckBox* box : findChildren<QCheckBox*>())
+    if (bool* flag = flagControl(p, s(box->objectName()))) *flag = box->isChecked();
+  for (QGroupBox* group : findChildren<QGroupBox*>())
+    if (int* index = indexControl(p, s(group->objectName()))) *index = radioIndex(group);
+}
+
+void TForm1::writeControls() {
+  Parameters& p = ws_.params;
+  for (QLineEdit* box : findChildren<QLineEdit*>())
+    if (const std::string* text = textControl(p, s(box->objectName()))) box->setText(q(*text));
+  for (QCheckBox* box : findChildren<QCheckBox*>())
+    if (const bool* flag = flagControl(p, s(box->objectName()))) box->setChecked(*flag);
+  for (QGroupBox* group : findChildren<QGroupBox*>())
+    if (const int* index = indexControl(p, s(group->objectName()))) setRadioIndex(group, *index);
+}
+
+void TForm1::showLoadedState() {
+  Parameters& p = ws_.params;
+  p.Edit4 = p.workbookPath;
+  p.Edit24 = p.balanceDefinitionPath;
+  p.Edit25 = p.incomeDefinitionPath;
+  for (const char* name : {"Edit3", "Edit4", "Edit24", "Edit25"}) {
+    auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
+    box->setText(q(*textControl(p, name)));
+    setHint(box, box->text());
+  }
+  showModePage(ws_.mode);
+  QPalette band = palette();
+  band.setColor(QPalette::Window, kBandColour);
+  setPalette(band);
+  setDefinitionButtonsEnabled(ws_.mode <= 2);
+}
+
+void TForm1::showModePage(int mode) {
+  if (mode < 1 || mode > tabs_->count()) return;
+  // Selecting a hidden tab shows its page with no tab header selected.
+  const QSignalBlocker quiet(tabs_);
+  tabs_->setCurrentIndex(mode - 1);
+}
+
+void TForm1::setDefinitionButtonsEnabled(bool enabled) {
+  for (QToolButton* button : definitionButtons_) button->setEnabled(enabled);
+}
+
+void TForm1::refreshTable() { table_->reload(); }
+
+void TForm1::run(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const std::exception& e) {
+    dialogs_.error(e.what());
+  }
+}
+
+void TForm1::FormActivate() {
+  table_->setColumnWidths(kTurnoverWidths);
+  for (int column = 1; column < ImportTable::kColumns; ++column)
+    ws_.table.setCell(column, 0, kTurnoverHeaders[column - 1]);
+  table_->reloadHeaders();
+
+  statusPanels_[0]->setText(currentHint_);
+  const QDateTime now = QDateTime::currentDateTime();
+  statusPanels_[1]->setText(now.time().toString(q(regional_.longTimeFormat)));
+  statusPanels_[2]->setText(now.date().toString(q(regional_.shortDateFormat)));
+  statusPanels_[3]->setText(QString::fromUtf8(kVersion));
+  // The workbook session's opened flag is cleared here, so that the next
+  // export opens a new session.
+  setDefinitionButtonsEnabled(true);
+}
+
+void TForm1::ToolButton9Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // The settings file is saved here. The workbook of an export stays open in
+  // its spreadsheet program: the program only lets go of it.
+  event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The first showing counts as an activation even where the desktop does not
+  // hand the new window the focus.
+  if (!shown_) FormActivate();
+  shown_ = true;
+}
+
+bool TForm1::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::StatusTip:
+      showHint(static_cast<QStatusTipEvent*>(event)->tip());
+      return true;
+    case QEvent::WindowDeactivate: {
+      const QWidget* active = QApplication::activeWindow();
+      deactivatedByErrorBox_ = active && active->objectName() == QLatin1String(QtDialogs::kErrorBoxName);
+      break;
+    }
+    case QEvent::WindowActivate:
+      if (!deactivatedByErrorBox_) FormActivate();
+      deactivatedByErrorBox_ = false;
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::event(event);
+}
+
+void TForm1::showHint(const QString& hint) {
+  currentHint_ = hint;
+  statusPanels_[0]->setText(hint);
+}
+
+void TForm1::PageControl1Change(int index) {
+  ws_.mode = index + 1;
+  setDefinitionButtonsEnabled(ws_.mode <= 2);
+}
+
+std::optional<std::string> TForm1::chooseFile(const QString& initialFolder, const char* filter) {
+  return dialogs_.openFile(s(initialFolder), filter);
+}
+
+void TForm1::ToolButton2Click() {
+  if (const auto path = chooseFile(QDir::currentPath(), kSourceFilter))
+    findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(q(*path));
+}
+
+void TForm1::ToolButton1Click() {
+  if (const auto path = chooseFile(programFolder(), kWorkbookFilter)) {
+    ws_.params.workbookPath = *path;
+    findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(q(*path));
+  }
+}
+
+void TForm1::ToolButton11Click() {
+  if (const auto path = chooseFile(QDir::currentPath(), kDefinitionFilter)) {
+    ws_.params.balanceDefinitionPath = *path;
+    findChild<QLineEdit*>(QStringLiteral("Edit24"))->setText(q(*path));
+  }
+}
+
+void TForm1::ToolButton12Click() {
+  if (const auto path = chooseFile(QDir::currentPath(), kDefinitionFilter)) {
+    ws_.params.incomeDefinitionPath = *path;
+    findChild<QLineEdit*>(QStringLiteral("Edit25"))->setText(q(*path));
+  }
+}
+
+void TForm1::ToolButton5Click() {
+  // The definition editor window is shown here.
+  run([] { throw Error("Editor definic zatím není k dispozici."); });
+}
+
+void TForm1::ToolButton6Click() {
+  if (ws_.mode == 1 || ws_.mode == 2)
+    ZkontrolujUcty();
+  else
+    dialogs_.notice(kNoAccountCheck);
+}
+
+void TForm1::ToolButton8Click() {
+  if (const auto path = chooseFile(programFolder(), kManualFilter)) dialogs_.openInShell(*path);
+}
+
+void TForm1::BitBtn1Click() {
+  const QString source = findChild<QLineEdit*>(QStringLiteral("Edit3"))->text();
+  if (source.isEmpty())
+    dialogs_.notice(kCannotOpen);
+  else
+    dialogs_.openInShell(s(source));
+}
+
+void TForm1::BitBtn3Click() {
+  readControls();
+  Services svc = services();
+  run([&] {
+    // A reader that fails leaves the rows it wrote; they are shown all the same.
+    try {
+      loadByMode(ws_, svc);
+    } catch (...) {
+      showLoadResult();
+      throw;
+    }
+    showLoadResult();
+  });
+}
+
+void TForm1::showLoadResult() {
+  writeControls();
+  showModePage(ws_.mode);
+  if (ws_.mode == 6) table_->setColumnWidths(kReportWidths);
+  refreshTable();
+}
+
+void TForm1::BitBtn4Click() {
+  // The export into the Kalkora workbook starts here.
+  run([] { throw Error("Export do Kalkora zatím není k dispozici."); });
+}
+
+void TForm1::BitBtn5Click() {
+  readControls();
+  run([&] {
+    writeControlCsv(fs_, ws_.params.Edit10, ws_.table);
+    dialogs_.notice(kControlCsvDone);
+  });
+}
+
+void TForm1::presetClick(const QString&) {
+  // The ERP preset of the clicked section is applied here.
+}
+
+void TForm1::ZkontrolujUcty() {
+  readControls();
+  Services svc = services();
+  run([&] { zkontrolujUcty(ws_, svc); });
+  refreshTable();
+}
+
+void TForm1::VyhoditPrazdneRadky() {
+  removeEmptyRows(ws_.table);
+  refreshTable();
 }
 
 }  // namespace kalkora

@@ -1,13 +1,101 @@
 #pragma once
+#include <QLabel>
 #include <QMainWindow>
+#include <QTabWidget>
+#include <QToolButton>
+#include <array>
+#include <functional>
+
+#include "app/dialogs.h"
+#include "app/import_table_view.h"
+#include "app/workspace.h"
 
 namespace kalkora {
 
-// The main window of kalkora-import.
+class FileSystem;
+
+// The main window of kalkora-import. It owns the workspace (controls' values,
+// import table, mode, loaded count); each operation copies the controls into
+// workspace().params, runs the core and shows the result.
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, QWidget* parent = nullptr);
+
+  Workspace& workspace() { return ws_; }
+  Services services() { return Services{fs_, dialogs_, regional_}; }
+  Dialogs& dialogs() { return dialogs_; }
+  ImportTableView* importTable() const { return table_; }
+
+  // Every named text box, check box and radio group into params, and back.
+  void readControls();
+  void writeControls();
+
+  // The state after the settings were loaded: path boxes, the page of the
+  // mode and the definition buttons (creation steps 2 to 6).
+  void showLoadedState();
+  // Shows the page of mode 1..6 without touching the buttons; mode 0 keeps the page.
+  void showModePage(int mode);
+  void setDefinitionButtonsEnabled(bool enabled);
+  // Shows the import table after the core changed it.
+  void refreshTable();
+
+  // Runs an operation; a failure goes to the error box and the program goes on.
+  void run(const std::function<void()>& operation);
+
+  // Event handlers, named by control and event.
+  void FormActivate();
+  void PageControl1Change(int index);
+  void ToolButton2Click();  // source file
+  void ToolButton1Click();  // target workbook
+  void ToolButton11Click();  // balance-sheet definition
+  void ToolButton12Click();  // income-statement definition
+  void ToolButton5Click();  // definition editor
+  void ToolButton6Click();  // account check
+  void ToolButton8Click();  // PDF manual
+  void ToolButton9Click();  // exit
+  void BitBtn1Click();  // "Otevřít soubor" on tabs 1, 2, 4 and 5
+  void BitBtn3Click();  // load
+  void BitBtn4Click();  // export into the workbook
+  void BitBtn5Click();  // control CSV
+  void presetClick(const QString& section);
+
+  void ZkontrolujUcty();
+  void VyhoditPrazdneRadky();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildToolBar();
+  QWidget* buildCentral();
+  QWidget* buildPathBoxes();
+  QWidget* buildLoadRow();
+  QWidget* buildModeArea();
+  QWidget* buildTableArea();
+  void buildStatusBar();
+  void applyInputRules();
+  void connectHandlers();
+  void showHint(const QString& hint);
+  void showLoadResult();
+  std::optional<std::string> chooseFile(const QString& initialFolder, const char* filter);
+
+  Dialogs& dialogs_;
+  FileSystem& fs_;
+  Regional regional_;
+  Workspace ws_;
+
+  QTabWidget* tabs_ = nullptr;
+  ImportTableView* table_ = nullptr;
+  std::array<QToolButton*, 4> definitionButtons_{};
+  std::array<QLabel*, 4> statusPanels_{};
+  QString currentHint_;
+  // Closing the error box hands activation back without counting as a return
+  // from another window of the program.
+  bool deactivatedByErrorBox_ = false;
+  bool shown_ = false;
 };
 
 }  // namespace kalkora

@@ -1,4 +1,7 @@
 #pragma once
+#include <array>
+#include <optional>
+
 #include "app/import_table.h"
 #include "app/parameters.h"
 #include "platform/regional.h"
@@ -15,6 +18,9 @@ struct Workspace {
   ImportTable table;
   int mode = 0;  // 0 until chosen, then 1..6
   int loadedCount = 0;
+  // Widths in pixels that the last load asks the window to give the table's
+  // columns 0..3; only the P 5-01 reader sets them.
+  std::optional<std::array<int, ImportTable::kColumns>> columnWidths;
 };
 
 // What the core needs from the machine, passed down explicitly.

@@ -8,16 +8,10 @@
 
 #include "app/workspace.h"
 #include "platform/file_system.h"
-#include "platform/messages.h"
+#include "silent_messages.h"
 #include "turnovers/csv_turnover_reader.h"
 
 namespace {
-
-class SilentMessages : public kalkora::Messages {
- public:
-  void notice(const std::string&) override {}
-  void warning(const std::string&) override {}
-};
 
 std::string makeCsv(long lines) {
   std::string csv = "Účet;Název;Konečný stav\r\n";

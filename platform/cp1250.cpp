@@ -85,6 +85,13 @@ void appendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+char32_t nextCodePoint(std::string_view utf8, size_t& pos) {
+  char32_t cp;
+  const int len = utf8Sequence(utf8, pos, cp);
+  pos += len == 0 ? 1 : static_cast<size_t>(len);
+  return len == 0 ? U'\uFFFD' : cp;
+}
+
 std::u32string decodeUtf8(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());

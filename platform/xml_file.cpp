@@ -30,6 +30,13 @@ std::string declaredEncoding(std::string_view bytes) {
   return decl.substr(quote + 1, close - quote - 1);
 }
 
+std::string trimXmlSpace(std::string_view text) {
+  constexpr std::string_view kSpace = " \t\r\n";
+  const auto first = text.find_first_not_of(kSpace);
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(kSpace) - first + 1));
+}
+
 }  // namespace
 
 XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes) {
@@ -67,6 +74,22 @@ XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes) {
     result.message = "Soubor XML není správně utvořený (chyba na pozici " + std::to_string(parsed.offset) + ").";
   }
   return result;
+}
+
+std::string xmlText(pugi::xml_node node) {
+  if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return trimXmlSpace(node.value());
+  std::string text;
+  for (pugi::xml_node n = node.first_child(); n;) {
+    if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
+    if (n.first_child()) {
+      n = n.first_child();
+      continue;
+    }
+    while (n && n != node && !n.next_sibling()) n = n.parent();
+    if (!n || n == node) break;
+    n = n.next_sibling();
+  }
+  return trimXmlSpace(text);
 }
 
 }  // namespace kalkora

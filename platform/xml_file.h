@@ -22,4 +22,9 @@ struct XmlLoadResult {
 // predefined ones and character references are never expanded.
 XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes);
 
+// The text of a node as a DOM parser gives it: the text of all its
+// descendants in document order, without leading and trailing white space.
+// "" for an empty (absent) node.
+std::string xmlText(pugi::xml_node node);
+
 }  // namespace kalkora

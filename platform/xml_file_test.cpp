@@ -45,4 +45,13 @@ TEST(XmlFile, EntitiesOfADoctypeAreNotExpanded) {
   EXPECT_TRUE(loadXml(doc, deep));
 }
 
+TEST(XmlFile, NodeTextJoinsDescendantsAndTrims) {
+  pugi::xml_document doc;
+  ASSERT_TRUE(loadXml(doc, "<a>\n  <b> 12<![CDATA[3]]></b><c><d>4</d></c>5 \n</a>"));
+  EXPECT_EQ(xmlText(doc.child("a")), "12345");
+  EXPECT_EQ(xmlText(doc.child("a").child("b")), "123");
+  EXPECT_EQ(xmlText(doc.child("a").child("missing")), "");
+  EXPECT_EQ(xmlText(doc.child("a").child("c").child("d").first_child()), "4");
+}
+
 }  // namespace kalkora

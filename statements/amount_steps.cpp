@@ -6,6 +6,14 @@
 namespace kalkora::amount {
 
 std::string removeFirst(std::string text, char32_t c, int times) {
+  if (c < 0x80) {
+    for (int i = 0; i < times; ++i) {
+      const auto pos = text.find(static_cast<char>(c));
+      if (pos == std::string::npos) break;
+      text.erase(pos, 1);
+    }
+    return text;
+  }
   const std::string needle = encodeUtf8(std::u32string(1, c));
   for (int i = 0; i < times; ++i) {
     const auto pos = text.find(needle);
@@ -27,11 +35,12 @@ std::string removeThousandsSeparators(std::string text, const Regional& regional
 }
 
 std::string checkCharacters(std::string text, int lowest) {
-  for (char32_t c : decodeUtf8(text)) {
+  bool rejected = false;
+  forEachCodePoint(text, [&](char32_t c) {
     const int code = cp1250Code(c);
-    if ((code >= lowest && code <= 43) || (code >= 58 && code <= 127)) return {};
-  }
-  return text;
+    rejected = rejected || (code >= lowest && code <= 43) || (code >= 58 && code <= 127);
+  });
+  return rejected ? std::string() : text;
 }
 
 std::string zeroTest(std::string text) {

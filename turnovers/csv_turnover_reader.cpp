@@ -53,11 +53,12 @@ void readLine(ImportTable& table, int row, const std::string& line, const Column
 }
 
 bool hasCodeIn0To47Or58To127(const std::string& account) {
-  for (char32_t c : decodeUtf8(account)) {
+  bool found = false;
+  forEachCodePoint(account, [&](char32_t c) {
     const int code = cp1250Code(c);
-    if (code <= 47 || (code >= 58 && code <= 127)) return true;
-  }
-  return false;
+    found = found || code <= 47 || (code >= 58 && code <= 127);
+  });
+  return found;
 }
 
 void cleanUp(ImportTable& table) {
@@ -75,15 +76,14 @@ std::string cleanAccount(const std::string& field, long long accountLength) {
   // amount to removing the first ten occurrences of each such code.
   std::array<unsigned char, 256> removed{};
   std::u32string kept;
-  for (char32_t c : decodeUtf8(text)) {
+  forEachCodePoint(text, [&](char32_t c) {
     const int code = cp1250Code(c);
     const bool listed = (code >= 21 && code <= 47) || code >= 58;
-    if (listed && removed[static_cast<size_t>(code)] < 10) {
+    if (listed && removed[static_cast<size_t>(code)] < 10)
       ++removed[static_cast<size_t>(code)];
-      continue;
-    }
-    kept += c;
-  }
+    else
+      kept += c;
+  });
   if (accountLength != 0 && static_cast<long long>(kept.size()) < accountLength) kept.insert(kept.begin(), U'0');
   if (kept == U"0") kept.clear();
   return encodeUtf8(kept);
@@ -112,8 +112,7 @@ void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, con
 void naplnitCsvObraty(Workspace& ws, Services& services) {
   ws.mode = 1;
   const Parameters& p = ws.params;
-  if (!services.fs.fileExists(p.Edit3)) throw Error(kSourceNotFound);
-  if (p.Edit3.find("csv") == std::string::npos) services.messages.notice(kNotCsvWarning);
+  checkCsvSource(services.fs, services.messages, p.Edit3);
 
   const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
   ws.loadedCount = static_cast<int>(lines.size());

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "app/source_file.h"
 #include "app/workspace.h"
 
 namespace kalkora {
@@ -17,9 +18,5 @@ void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, con
 // Account cleaning of one account field; accountLength 0 switches the
 // leading-zero rule off.
 std::string cleanAccount(const std::string& field, long long accountLength);
-
-inline constexpr const char* kSourceNotFound = "Importní soubor nebyl nalezen.";
-inline constexpr const char* kNotCsvWarning =
-    "Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně.";
 
 }  // namespace kalkora

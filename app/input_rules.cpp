@@ -1,0 +1,50 @@
+#include "app/input_rules.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+
+namespace kalkora {
+namespace {
+
+bool passesDigitFilter(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return true;
+    default:
+      break;
+  }
+  const QString text = key.text();
+  return text.isEmpty() || (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
+}
+
+class DigitFilter : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override {
+    return event->type() == QEvent::KeyPress && !passesDigitFilter(*static_cast<QKeyEvent*>(event));
+  }
+};
+
+class CommaOnFocusOut : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      auto* box = static_cast<QLineEdit*>(watched);
+      QString text = box->text();
+      const qsizetype dot = text.indexOf(QLatin1Char('.'));
+      if (dot >= 0) box->setText(text.replace(dot, 1, QLatin1Char(',')));
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void acceptDigitsOnly(QLineEdit* box) { box->installEventFilter(new DigitFilter(box)); }
+
+void commaOnFocusOut(QLineEdit* box) { box->installEventFilter(new CommaOnFocusOut(box)); }
+
+}  // namespace kalkora

@@ -1,0 +1,14 @@
+#pragma once
+#include <QLineEdit>
+
+namespace kalkora {
+
+// Number boxes take digits and backspace only; every other typed character
+// (pasting with Ctrl+V included) is dropped. Cursor and focus keys still work.
+void acceptDigitsOnly(QLineEdit* box);
+
+// Coefficient boxes turn the first "." into "," when they lose the focus,
+// since the coefficients are read as decimal numbers with a comma.
+void commaOnFocusOut(QLineEdit* box);
+
+}  // namespace kalkora

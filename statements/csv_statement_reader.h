@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "app/workspace.h"
+
+namespace kalkora {
+
+// NaplnitCSVvykazy (mode 3): numbers the data lines of one part of a CSV
+// statement with the official line numbers of the type chosen in
+// RadioGroup1, takes the amount from column Edit27 and marks sum lines
+// "suma". Raises Error on failure, OperationStopped when no type is chosen.
+void naplnitCsvVykazy(Workspace& ws, Services& services);
+
+inline constexpr const char* kNoStatementType =
+    "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.";
+
+}  // namespace kalkora

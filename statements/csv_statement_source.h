@@ -1,0 +1,28 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/workspace.h"
+
+namespace kalkora {
+
+// What the two CSV statement readers (modes 3 and 6) share around the file.
+
+// Reads the source lines, sets the loaded count to their number, empties
+// columns 1 to 3 of every data row and gives the table one row per line.
+// Every data row is emptied, not only the first 1000: a longer table of an
+// earlier load would otherwise show its old rows below a layout that stops
+// early.
+std::vector<std::string> readStatementLines(Workspace& ws, Services& services);
+
+// A part starts at the file line named in a first-row box: the reader skips
+// that number minus 1 lines. A text that is not an integer skips nothing and
+// is not reported.
+std::size_t linesBeforeFirstRow(const std::string& firstRow);
+
+// After the skipping a box reading exactly "0" is set to "1": both start at
+// the first line, and the box then says so.
+void showZeroFirstRowAsOne(std::string& firstRow);
+
+}  // namespace kalkora

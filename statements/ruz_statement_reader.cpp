@@ -1,0 +1,104 @@
+#include "statements/ruz_statement_reader.h"
+
+#include <pugixml.hpp>
+
+#include "app/source_file.h"
+#include "platform/file_system.h"
+#include "platform/operation_stopped.h"
+#include "platform/xml_file.h"
+#include "statements/amount_steps.h"
+#include "statements/statement_header.h"
+#include "statements/statement_types.h"
+
+namespace kalkora {
+namespace {
+
+constexpr int kBalanceLines = 145;
+constexpr int kIncomeLines = 61;
+constexpr int kFirstLiabilitiesLine = 79;
+constexpr int kRowCount = 1 + kBalanceLines + kIncomeLines;
+
+struct LineWriter {
+  Workspace& ws;
+  const Regional& regional;
+
+  // Amounts are taken as the file gives them ("." stays "."); only the
+  // coefficient applies. A line without an amount holds "0".
+  void operator()(int row, int line, std::string amountText, const char* lineType, bool sumLine) const {
+    if (amountText.empty()) amountText.push_back('0');
+    ws.table.setCell(1, row, std::to_string(line));
+    ws.table.setCell(2, row, amount::applyCoefficient(std::move(amountText), ws.params.Edit34, regional));
+    ws.table.setCell(3, row, std::string(lineType) + (sumLine ? " - suma" : ""));
+  }
+};
+
+// Balance-sheet lines 1 to 145 in rows 1 to 145: the current amount is "s3",
+// or "s5" where the line has none (the liabilities lines). An absent line
+// reads as "0". Only these lines are written, however many parts follow the
+// balance sheet in the file.
+void readBalanceSheet(pugi::xml_node sheet, const LineWriter& write) {
+  for (int n = 1; n <= kBalanceLines; ++n) {
+    const pugi::xml_node line = sheet.child(ruzBalanceElement(n).c_str());
+    std::string amountText = xmlText(line.child("s3"));
+    if (amountText.empty()) amountText = xmlText(line.child("s5"));
+    write(n, n, std::move(amountText), n < kFirstLiabilitiesLine ? "Rozvaha aktiva" : "Rozvaha pasiva",
+          isSlovakBalanceSumLine(n));
+  }
+}
+
+// Income-statement lines 1 to 61 in rows 146 to 206, amount "s1". A file
+// without the income statement leaves these rows empty.
+void readIncomeStatement(pugi::xml_node statement, const LineWriter& write) {
+  if (!statement) return;
+  for (int n = 1; n <= kIncomeLines; ++n) {
+    const pugi::xml_node line = statement.child(ruzIncomeElement(n).c_str());
+    write(kBalanceLines + n, n, xmlText(line.child("s1")), "Výsledovka", isSlovakIncomeSumLine(n));
+  }
+}
+
+// The box takes the value of every element of that name from the first one
+// on; without such an element it keeps its text.
+void readHeaderBox(pugi::xml_node header, const char* element, const char* child, const char* grandchild,
+                   std::string& box) {
+  for (pugi::xml_node n = header.child(element); n; n = n.next_sibling())
+    if (std::string_view(n.name()) == element) box = xmlText(n.child(child).child(grandchild));
+}
+
+std::string lineElement(int line, int width) {
+  std::string digits = std::to_string(line);
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<size_t>(width) - digits.size(), '0');
+  return "r" + digits;
+}
+
+}  // namespace
+
+std::string ruzBalanceElement(int line) { return lineElement(line, 3); }
+std::string ruzIncomeElement(int line) { return lineElement(line, 2); }
+
+void naplnitRuzVykazy(Workspace& ws, Services& services) {
+  ws.mode = 4;
+  Parameters& p = ws.params;
+  requireSourceFile(services.fs, p.Edit3);
+  writeStatementHeader(ws.table);
+  ws.loadedCount = 0;
+
+  pugi::xml_document doc;
+  const bool parsed = static_cast<bool>(loadXml(doc, services.fs.readFile(p.Edit3)));
+  const pugi::xml_node body = doc.document_element().child("telo");
+  const pugi::xml_node balanceSheet = body.child("ucPod1Suvaha");
+  if (!parsed || !balanceSheet) throw OperationStopped(kRuzStructureMessage);
+  // The loaded count: the balance sheet and every part after it.
+  for (pugi::xml_node n = balanceSheet; n; n = n.next_sibling()) ++ws.loadedCount;
+
+  ws.table.clear(1, 3, 1, 500);
+  ws.table.setRowCount(kRowCount);
+  const LineWriter write{ws, services.regional};
+  readBalanceSheet(balanceSheet, write);
+  readIncomeStatement(body.child("ucPod2VykazZS"), write);
+
+  const pugi::xml_node header = doc.document_element().child("hlavicka");
+  readHeaderBox(header, "uctJednotka", "obchMeno", "riadok", p.Edit35);
+  readHeaderBox(header, "obdobie", "od", "rok", p.Edit36);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,121 @@
+#include "statements/tax_return_reader.h"
+
+#include <pugixml.hpp>
+
+#include "app/source_file.h"
+#include "platform/cp1250.h"
+#include "platform/file_system.h"
+#include "platform/number.h"
+#include "platform/operation_stopped.h"
+#include "platform/xml_file.h"
+#include "statements/amount_steps.h"
+#include "statements/statement_header.h"
+#include "statements/statement_types.h"
+
+namespace kalkora {
+namespace {
+
+constexpr const char* kForms[] = {"DPPDP8", "DPPDP9"};
+// The table holds 300 rows; row 300 is never filled, so at most 299 lines.
+constexpr int kRowCount = 300;
+// Line numbers are 32-bit integers; a larger one is no line number.
+constexpr long long kSmallestLine = -2147483648LL + 77, kLargestLine = 2147483647LL - 77;
+
+// The assets lines 78 to 81 of the return are shown as 74 to 77, the
+// liabilities lines (numbered from 1 in the return) continue the assets
+// numbering from 78, with 144 to 146 shown as 141 to 143. The sum-line test
+// uses the number before that correction.
+std::string assetsLine(const std::string& cRadku, long long number) {
+  if (cRadku == "78" || cRadku == "79" || cRadku == "80" || cRadku == "81") return std::to_string(number - 4);
+  return cRadku;
+}
+std::string liabilitiesLine(const std::string&, long long number) {
+  const long long line = number + 77;
+  return std::to_string(line >= 144 && line <= 146 ? line - 3 : line);
+}
+std::string incomeLine(const std::string& cRadku, long long) { return cRadku; }
+
+struct ReturnPart {
+  const char* element;
+  const char* amountAttribute;
+  const char* lineType;
+  long long sumLineOffset;
+  std::string (*shownLine)(const std::string& cRadku, long long number);
+  bool (*isSumLine)(int line);
+};
+
+constexpr ReturnPart kAssets{"VetaUA", "kc_netto", "Rozvaha aktiva", 0, assetsLine, isCzechBalanceSumLine};
+constexpr ReturnPart kLiabilities{"VetaUD", "kc_sled", "Rozvaha pasiva", 77, liabilitiesLine, isCzechBalanceSumLine};
+constexpr ReturnPart kIncome{"VetaUB", "kc_sled", "Výsledovka", 0, incomeLine, isCzechIncomeSumLine};
+
+// Reads one part from its first element and the directly following elements
+// of the same name into rows from `row` on. The part ends at another element,
+// at a line number that is missing or not an integer (that element's row
+// stays free for the next part) and when the table is full.
+void readPart(Workspace& ws, pugi::xml_node form, const ReturnPart& part, int& row, int& counter,
+              const Regional& regional) {
+  for (pugi::xml_node n = form.child(part.element); n && row < kRowCount; n = n.next_sibling()) {
+    if (std::string_view(n.name()) != part.element) return;
+    const pugi::xml_attribute cRadku = n.attribute("c_radku");
+    const auto number = parseInteger(cRadku.value());
+    if (!cRadku || !number || *number < kSmallestLine || *number > kLargestLine) return;
+    std::string amountText =
+        amount::applyCoefficient(n.attribute(part.amountAttribute).value(), ws.params.Edit37, regional);
+    if (amountText.empty()) amountText.push_back('0');
+    const bool sumLine = part.isSumLine(static_cast<int>(*number + part.sumLineOffset));
+    ws.table.setCell(1, row, part.shownLine(cRadku.value(), *number));
+    ws.table.setCell(2, row, std::move(amountText));
+    ws.table.setCell(3, row, std::string(part.lineType) + (sumLine ? " - suma" : ""));
+    ++row;
+    ++counter;
+  }
+}
+
+// The box takes the attribute of every element of that name from the first
+// one on; an element without the attribute ends the walk.
+template <class Value>
+void readFormBox(pugi::xml_node form, const char* element, const char* attribute, std::string& box, Value value) {
+  for (pugi::xml_node n = form.child(element); n; n = n.next_sibling()) {
+    if (std::string_view(n.name()) != element) continue;
+    const pugi::xml_attribute a = n.attribute(attribute);
+    if (!a) return;
+    box = value(a.value());
+  }
+}
+
+// Characters 7 to 10 of a date such as "31.12.2021".
+std::string yearOf(const std::string& date) {
+  const std::u32string chars = decodeUtf8(date);
+  return chars.size() < 7 ? std::string() : encodeUtf8(std::u32string_view(chars).substr(6, 4));
+}
+
+}  // namespace
+
+void naplnitMfcrVykazy(Workspace& ws, Services& services) {
+  ws.mode = 5;
+  Parameters& p = ws.params;
+  if (p.RadioGroup3 < 0 || p.RadioGroup3 >= static_cast<int>(std::size(kForms))) throw OperationStopped(kNoFormMessage);
+  requireSourceFile(services.fs, p.Edit3);
+  writeStatementHeader(ws.table);
+  ws.loadedCount = 0;
+
+  pugi::xml_document doc;
+  const bool parsed = static_cast<bool>(loadXml(doc, services.fs.readFile(p.Edit3)));
+  const pugi::xml_node form = doc.document_element().child(kForms[p.RadioGroup3]);
+  if (!parsed || !form) throw OperationStopped(kTaxReturnStructureMessage);
+
+  ws.table.clear(1, 3, 1, 1000);
+  ws.table.setRowCount(kRowCount);
+  int row = 1, balanceLines = 0, incomeLines = 0;
+  readPart(ws, form, kAssets, row, balanceLines, services.regional);
+  readPart(ws, form, kLiabilities, row, balanceLines, services.regional);
+  p.Edit40 = std::to_string(balanceLines);
+  readPart(ws, form, kIncome, row, incomeLines, services.regional);
+  p.Edit41 = std::to_string(incomeLines);
+
+  readFormBox(form, "VetaP", "zkrobchjm", p.Edit38, [](const char* v) { return std::string(v); });
+  readFormBox(form, "VetaD", "zdobd_do", p.Edit39, [](const char* v) { return yearOf(v); });
+  removeEmptyRows(ws.table, 1);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,19 @@
+#pragma once
+#include "app/workspace.h"
+
+namespace kalkora {
+
+// NaplnitMFCRvykazy (mode 5): loads the balance sheet and income statement
+// attached to a corporate income tax return of the form chosen in
+// RadioGroup3 (0 "DPPDP8", 1 "DPPDP9"), renumbered onto the Czech layout from
+// 2016, and shows the entity (Edit38), the year (Edit39) and the numbers of
+// balance-sheet and income-statement lines read (Edit40, Edit41).
+// Raises Error on failure, OperationStopped for no form or the wrong file.
+void naplnitMfcrVykazy(Workspace& ws, Services& services);
+
+inline constexpr const char* kNoFormMessage = "Není vybrán žádný rok uzávěrky, vyberte jej.";
+inline constexpr const char* kTaxReturnStructureMessage =
+    "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ roku "
+    "výkazu.";
+
+}  // namespace kalkora

@@ -1,0 +1,64 @@
+#include "cli_process.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+extern char** environ;
+
+namespace kalkora::e2e {
+namespace {
+
+std::string slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+ScratchDir::ScratchDir() {
+  char tmpl[] = "/tmp/kalkora_e2e_XXXXXX";
+  path = mkdtemp(tmpl);
+}
+
+ScratchDir::~ScratchDir() { std::filesystem::remove_all(path); }
+
+void ScratchDir::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream(path / name, std::ios::binary) << bytes;
+}
+
+std::string ScratchDir::read(const std::string& name) const { return slurp(path / name); }
+
+CliResult runKalkoraCli(const std::vector<std::string>& args) {
+  ScratchDir io;
+  const std::string outPath = io.file("stdout"), errPath = io.file("stderr");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  std::vector<std::string> argvStrings{KALKORA_CLI_PATH};
+  argvStrings.insert(argvStrings.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (auto& a : argvStrings) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  CliResult result;
+  pid_t pid;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  result.out = slurp(outPath);
+  result.err = slurp(errPath);
+  return result;
+}
+
+}  // namespace kalkora::e2e

@@ -1,0 +1,26 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kalkora::e2e {
+
+// A scratch folder that disappears with the test.
+struct ScratchDir {
+  std::filesystem::path path;
+  ScratchDir();
+  ~ScratchDir();
+  std::string file(const std::string& name) const { return (path / name).string(); }
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+};
+
+struct CliResult {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+// Runs the built kalkora-cli with these arguments, no standard input.
+CliResult runKalkoraCli(const std::vector<std::string>& args);
+
+}  // namespace kalkora::e2e

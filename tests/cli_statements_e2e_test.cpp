@@ -1,0 +1,84 @@
+// kalkora-cli loading the four statement sources, from options to the dump.
+#include <gtest/gtest.h>
+
+#include "cli_process.h"
+
+namespace kalkora::e2e {
+namespace {
+
+struct CliStatements : ::testing::Test {
+  ScratchDir dir;
+  CliResult result;
+
+  int run(std::vector<std::string> args) {
+    for (const char* a : {"--decimal", ",", "--thousands", " ", "--dump", "-"}) args.emplace_back(a);
+    result = runKalkoraCli(args);
+    return result.exitCode;
+  }
+  bool dumped(const std::string& text) const { return result.out.find(text) != std::string::npos; }
+};
+
+}  // namespace
+
+TEST_F(CliStatements, CsvStatementNeedsItsType) {
+  dir.write("rozvaha.csv", "Aktiva;B\xECžné\r\nAktiva celkem;\"1 500\"\r\nPohledávky;250\r\n");
+  EXPECT_EQ(run({"--mode", "3", "--source", dir.file("rozvaha.csv"), "--set", "CastkaVykaz=2", "--set",
+                 "PrvniRadekPasiva=2", "--set", "KoeficientVykaz=", "--statement-type", "4", "--control-csv",
+                 dir.file("kontrola.csv")}),
+            0)
+      << result.err;
+  EXPECT_TRUE(dumped("\"mode\": 3")) << result.out;
+  EXPECT_TRUE(dumped("[\"\", \"78\", \"1500\", \"suma\"]")) << result.out;
+  EXPECT_TRUE(dumped("[\"\", \"79\", \"250\", \"suma\"]"));
+  EXPECT_EQ(dir.read("kontrola.csv"), ";78;1500;suma\r\n;79;250;suma\r\n;80;0;suma\r\n");
+
+  EXPECT_EQ(run({"--mode", "3", "--source", dir.file("rozvaha.csv")}), 1);
+  EXPECT_EQ(result.err, "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.\n");
+  EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliStatements, RuzFillsTheEntityAndYearBoxes) {
+  dir.write("ruz.xml",
+            "<dokument><hlavicka><uctJednotka><obchMeno><riadok>Gama a.s.</riadok></obchMeno></uctJednotka>"
+            "<obdobie><od><rok>2022</rok></od></obdobie></hlavicka>"
+            "<telo><ucPod1Suvaha><r001><s3>1000</s3></r001></ucPod1Suvaha>"
+            "<ucPod2VykazZS><r02><s1>-40</s1></r02></ucPod2VykazZS></telo></dokument>");
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("ruz.xml"), "--sum-lines"}), 0) << result.err;
+  EXPECT_TRUE(dumped("[\"\", \"1\", \"1000\", \"Rozvaha aktiva - suma\"]")) << result.out;
+  EXPECT_TRUE(dumped("[\"\", \"2\", \"-40\", \"Výsledovka - suma\"]"));
+  EXPECT_TRUE(dumped("\"Edit35\": \"Gama a.s.\", \"Edit36\": \"2022\""));
+
+  dir.write("ruz.xml", "<dokument/>");
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("ruz.xml")}), 1);
+  EXPECT_EQ(result.err, "XML soubor neobsahuje takovou strukturu elementů, která je v parametrech nastavena.\n");
+}
+
+TEST_F(CliStatements, TaxReturnByForm) {
+  dir.write("dp.xml",
+            "<?xml version=\"1.0\" encoding=\"windows-1250\"?><Pisemnost><DPPDP9><VetaD zdobd_do=\"31.12.2022\"/>"
+            "<VetaP zkrobchjm=\"\x8A\x9D\x61stn\xE1 s.r.o.\"/>"
+            "<VetaUA c_radku=\"1\" kc_netto=\"700\"/><VetaUD c_radku=\"1\" kc_sled=\"700\"/>"
+            "<VetaUB c_radku=\"1\" kc_sled=\"90\"/></DPPDP9></Pisemnost>");
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("dp.xml"), "--form", "DPPDP9"}), 0) << result.err;
+  EXPECT_TRUE(dumped("[\"\", \"78\", \"700\", \"Rozvaha pasiva - suma\"]")) << result.out;
+  EXPECT_TRUE(dumped("\"Edit38\": \"Šťastná s.r.o.\", \"Edit39\": \"2022\", \"Edit40\": \"2\", \"Edit41\": \"1\""))
+      << result.out;
+
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("dp.xml")}), 1);
+  EXPECT_EQ(result.err,
+            "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ "
+            "roku výkazu.\n");
+}
+
+TEST_F(CliStatements, P501ReportByTypeSetting) {
+  dir.write("p501.csv", "Tržby;A.1.;1500;\r\nOstatní;*;20;\r\n");
+  EXPECT_EQ(run({"--mode", "6", "--source", dir.file("p501.csv"), "--set", "AktivniRadioButtonSBS=2", "--set",
+                 "TextVykazSBS=3", "--set", "OznaceniVykazSBS=1", "--set", "CastkaVykazSBS=2", "--set",
+                 "KoeficientVykaz="}),
+            0)
+      << result.err;
+  EXPECT_TRUE(dumped("[\"10\", \"Tržby\", \"A.1.\", \"1500\"]")) << result.out;
+  EXPECT_TRUE(dumped("[\"36\", \"Ostatní\", \"*\", \"20\"]"));
+}
+
+}  // namespace kalkora::e2e

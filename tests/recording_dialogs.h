@@ -1,0 +1,43 @@
+#pragma once
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.h"
+
+namespace kalkora {
+
+// Dialogs for window tests: every box and request is recorded in order
+// ("notice: ", "warning: ", "error: ", "shell: ", "open: <folder> | <filter>"),
+// and file dialogs answer from a queue; an empty queue cancels.
+class RecordingDialogs : public Dialogs {
+ public:
+  std::vector<std::string> shown;
+  std::deque<std::optional<std::string>> fileAnswers;
+
+  void answerNextFile(std::optional<std::string> path) { fileAnswers.push_back(std::move(path)); }
+
+  void notice(const std::string& text) override { shown.push_back("notice: " + text); }
+  void warning(const std::string& text) override { shown.push_back("warning: " + text); }
+  void error(const std::string& text) override { shown.push_back("error: " + text); }
+  std::optional<std::string> openFile(const std::string& folder, const std::string& filter) override {
+    shown.push_back("open: " + folder + " | " + filter);
+    return nextAnswer();
+  }
+  std::optional<std::string> saveFile(const std::string& folder, const std::string& filter) override {
+    shown.push_back("save: " + folder + " | " + filter);
+    return nextAnswer();
+  }
+  void openInShell(const std::string& path) override { shown.push_back("shell: " + path); }
+
+ private:
+  std::optional<std::string> nextAnswer() {
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = std::move(fileAnswers.front());
+    fileAnswers.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace kalkora

@@ -13,6 +13,7 @@
 namespace kalkora {
 namespace {
 
+using xlsx_test::errorOf;
 using xlsx_test::PackageView;
 using xlsx_test::readBytes;
 using xlsx_test::withPart;
@@ -60,15 +61,6 @@ std::string preparedWorkbook(const std::string& path, const std::string& chainEn
 
 pugi::xml_node cellOf(const pugi::xml_document& sheet, const std::string& reference) {
   return sheet.select_node(("//c[@r='" + reference + "']").c_str()).node();
-}
-
-std::string errorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "";
 }
 
 class XlsxSpreadsheetTest : public ::testing::Test {

@@ -12,7 +12,18 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/error.h"
+
 namespace kalkora::xlsx_test {
+
+std::string errorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return "";
+}
 
 ScratchFolder::ScratchFolder() {
   std::random_device random;

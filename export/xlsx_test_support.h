@@ -2,11 +2,15 @@
 // Helpers of the xlsx tests: a scratch folder, Kalkora-like workbooks made
 // with libxlsxwriter, and a plain libzip + pugixml view of a package that
 // does not go through the code under test.
+#include <functional>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
 
 namespace kalkora::xlsx_test {
+
+// The message of the Error the action raises, "" when it raises none.
+std::string errorOf(const std::function<void()>& action);
 
 class ScratchFolder {
  public:

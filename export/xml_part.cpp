@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include "platform/cp1250.h"
 #include "platform/error.h"
 
 namespace kalkora {
@@ -63,19 +64,6 @@ int hexDigit(char c) {
   return -1;
 }
 
-void appendUtf8(std::string& out, unsigned code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 void appendDecoded(std::string& out, std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
@@ -88,7 +76,7 @@ void appendDecoded(std::string& out, std::string_view text) {
         code = code * 16 + static_cast<unsigned>(d < 0 ? 0 : d);
       }
       if (hex && (code < 0xD800 || code > 0xDFFF)) {
-        appendUtf8(out, code);
+        out += encodeUtf8(std::u32string(1, static_cast<char32_t>(code)));
         i += 7;
         continue;
       }

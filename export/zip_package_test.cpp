@@ -8,16 +8,8 @@
 namespace kalkora {
 namespace {
 
+using xlsx_test::errorOf;
 using xlsx_test::PackageView;
-
-std::string errorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "";
-}
 
 }  // namespace
 

@@ -25,7 +25,7 @@ struct StoredValue {
 class WorksheetXml {
  public:
   // workbook and sheetName only name things in messages.
-  WorksheetXml(std::string_view xml, std::string workbook, std::string sheetName, std::string part);
+  WorksheetXml(std::string xml, std::string workbook, std::string sheetName, std::string part);
 
   StoredValue cell(int row, int column);
   // Makes the cell hold the number: its style stays, its type, formula and
@@ -65,6 +65,7 @@ class WorksheetXml {
                                                                            std::string_view si);
   void widenDimension(int row, int column);
 
+  std::string text_;  // the part as read; the document is parsed in it
   pugi::xml_document doc_;
   std::string workbook_;
   std::string sheetName_;

@@ -7,14 +7,28 @@
 
 namespace kalkora {
 
-void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string& workbook,
-              const std::string& part) {
-  constexpr unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata |
-                               pugi::parse_comments | pugi::parse_pi;
-  const pugi::xml_parse_result result = doc.load_buffer(bytes.data(), bytes.size(), options);
+namespace {
+
+constexpr unsigned kPartOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata |
+                                  pugi::parse_comments | pugi::parse_pi;
+
+void checkLoaded(const pugi::xml_document& doc, const pugi::xml_parse_result& result, const std::string& workbook,
+                 const std::string& part) {
   if (!result || !doc.document_element())
     throw Error("Sešit " + workbook + " je poškozený: část " + part + " není platné XML (" +
                 std::to_string(result.offset) + ". bajt).");
+}
+
+}  // namespace
+
+void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string& workbook,
+              const std::string& part) {
+  checkLoaded(doc, doc.load_buffer(bytes.data(), bytes.size(), kPartOptions), workbook, part);
+}
+
+void loadPartInPlace(pugi::xml_document& doc, std::string& bytes, const std::string& workbook,
+                     const std::string& part) {
+  checkLoaded(doc, doc.load_buffer_inplace(bytes.data(), bytes.size(), kPartOptions), workbook, part);
 }
 
 std::string savePart(const pugi::xml_document& doc, size_t sizeHint) {

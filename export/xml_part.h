@@ -12,6 +12,10 @@ namespace kalkora {
 void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string& workbook,
               const std::string& part);
 // sizeHint: the expected size, so the text is not copied as it grows.
+// The same, parsing in the bytes themselves (no copy of a big part); they
+// must live as long as doc.
+void loadPartInPlace(pugi::xml_document& doc, std::string& bytes, const std::string& workbook,
+                     const std::string& part);
 std::string savePart(const pugi::xml_document& doc, size_t sizeHint = 0);
 
 // Element names of the spreadsheet schema appear with or without a prefix

@@ -93,6 +93,10 @@ TEST_F(XlsxSpreadsheetTest, ReadsSheetsAndCellsAsText) {
   EXPECT_THROW(spreadsheet.readCell(2, 0, 1), Error);
   spreadsheet.close();
 
+  XlsxSpreadsheet idle(files, Regional{});
+  EXPECT_EQ(errorOf([&] { idle.sheetName(1); }), "Není otevřený žádný sešit.");
+  EXPECT_NO_THROW(idle.close());
+
   XlsxSpreadsheet dotted(files, Regional{U'.'});
   dotted.open(path);
   EXPECT_EQ(dotted.readCell(2, 7, 7), "30.5");

@@ -13,7 +13,11 @@ class FileSystem;
 // The workbook file itself as the spreadsheet: opens an .xlsx/.xlsm package,
 // changes only the worksheet parts it writes, and at close replaces the file
 // atomically (keeping the previous one as a backup beside it, "name.bak.xlsx").
-// A session that wrote nothing leaves the file as it is.
+// A session that wrote nothing leaves the file as it is. Refused with a
+// Czech Error before anything is written: .xls and other formats, a workbook
+// that Excel or LibreOffice holds open, a damaged package, a part that would
+// unpack too far, and at close a workbook that another program saved since
+// it was opened.
 //
 // What a written workbook looks like: a written cell keeps its style and
 // holds the number; a formula it held leaves the calculation chain; the
@@ -25,6 +29,7 @@ class XlsxSpreadsheet : public Spreadsheet {
   // showFile is called with the saved path at close when the workbook was made
   // visible (the window opens it in the user's spreadsheet program); empty for
   // kalkora-cli, which never starts another program.
+  // This one uses the disk and a decimal comma.
   explicit XlsxSpreadsheet(std::function<void(const std::string&)> showFile = {});
   // Reads and writes through files; numbers read from cells get the
   // regional decimal separator.
@@ -32,8 +37,8 @@ class XlsxSpreadsheet : public Spreadsheet {
                   std::function<void(const std::string&)> showFile = {});
   ~XlsxSpreadsheet() override;
 
-  // Writes the result to this path at close and leaves the opened workbook
-  // untouched (no backup then).
+  // Writes the result to this path at close (a copy when nothing was
+  // written) and leaves the opened workbook untouched (no backup then).
   void setOutputPath(std::string path);
 
   void open(const std::string& path) override;

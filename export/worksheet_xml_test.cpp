@@ -27,6 +27,7 @@ TEST(WorksheetXml, ReadsEveryKindOfStoredValue) {
       R"(<c r="D2" t="str"><f>"A"&amp;"B"</f><v>AB</v></c><c r="E2" t="b"><v>1</v></c>)"
       R"(<c r="F2" t="e"><f>1/0</f><v>#DIV/0!</v></c><c r="G2"><f>A2</f></c>)"
       R"(<c r="H2" t="inlineStr"><is><t>a_x000D_b</t></is></c>)"
+      R"(<c r="I2" t="inlineStr"><is><t xml:space="preserve">  </t></is></c>)"
       R"(</row></sheetData>)");
   EXPECT_EQ(ws.cell(2, 1).kind, StoredValue::Kind::Number);
   EXPECT_EQ(cellText(ws, 2, 1), "12");
@@ -38,8 +39,9 @@ TEST(WorksheetXml, ReadsEveryKindOfStoredValue) {
   EXPECT_EQ(cellText(ws, 2, 6), "#DIV/0!");
   EXPECT_EQ(ws.cell(2, 7).kind, StoredValue::Kind::Empty);
   EXPECT_EQ(cellText(ws, 2, 8), "a\rb");
+  EXPECT_EQ(cellText(ws, 2, 9), "  ");
   EXPECT_EQ(ws.cell(1, 1).kind, StoredValue::Kind::Empty);
-  EXPECT_EQ(ws.cell(2, 9).kind, StoredValue::Kind::Empty);
+  EXPECT_EQ(ws.cell(2, 10).kind, StoredValue::Kind::Empty);
   EXPECT_FALSE(ws.modified());
 }
 
@@ -144,6 +146,12 @@ TEST(WorksheetXml, PrefixedElementsAndDamagedParts) {
   ws.writeNumber(2, 1, 1);
   EXPECT_NE(ws.save().find(R"(<x:row r="2"><x:c r="A2"><x:v>1</x:v></x:c></x:row><x:row r="3">)"),
             std::string::npos);
+  // Indented parts keep their layout; new rows and cells go in between.
+  WorksheetXml indented = sheet("\n  <sheetData>\n    <row r=\"2\">\n      <c r=\"C2\"><v>1</v></c>\n    </row>\n  </sheetData>\n");
+  indented.writeNumber(2, 1, 5);
+  indented.writeNumber(1, 1, 6);
+  EXPECT_EQ(indented.save(), kHead + "\n  <sheetData>\n    <row r=\"1\"><c r=\"A1\"><v>6</v></c></row><row r=\"2\">\n      "
+                                     "<c r=\"A2\"><v>5</v></c><c r=\"C2\"><v>1</v></c>\n    </row>\n  </sheetData>\n</worksheet>");
   EXPECT_THROW(sheet("<sheetData>"), Error);
   EXPECT_THROW(sheet(""), Error);
 }

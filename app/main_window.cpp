@@ -15,6 +15,7 @@
 #include "app/qt_dialogs.h"
 #include "app/widget_factory.h"
 #include "platform/error.h"
+#include "platform/operation_stopped.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {
@@ -32,7 +33,6 @@ constexpr const char* kNoAccountCheck = "Pro export výkazů nemá smysl kontrol
 constexpr const char* kCannotOpen = "Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje";
 
 constexpr std::array<int, ImportTable::kColumns> kTurnoverWidths{11, 110, 120, 180};
-constexpr std::array<int, ImportTable::kColumns> kReportWidths{30, 280, 70, 100};
 constexpr const char* kTurnoverHeaders[] = {" Číslo účtu", " Konečný stav", " Podle definice bude exportován do"};
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -144,6 +144,8 @@ void TForm1::refreshTable() { table_->reload(); }
 void TForm1::run(const std::function<void()>& operation) {
   try {
     operation();
+  } catch (const OperationStopped& stopped) {
+    dialogs_.notice(stopped.what());
   } catch (const std::exception& e) {
     dialogs_.error(e.what());
   }
@@ -283,7 +285,10 @@ void TForm1::BitBtn3Click() {
 void TForm1::showLoadResult() {
   writeControls();
   showModePage(ws_.mode);
-  if (ws_.mode == 6) table_->setColumnWidths(kReportWidths);
+  // Only the P 5-01 reader asks for widths of its own; they hold until the
+  // next activation puts the turnover widths back.
+  if (ws_.columnWidths) table_->setColumnWidths(*ws_.columnWidths);
+  ws_.columnWidths.reset();
   refreshTable();
 }
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -141,6 +142,26 @@ TEST_F(MainWindowTest, LoadFailureGoesToTheErrorBox) {
   click("BitBtn3");  // no source file chosen
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].rfind("error: ", 0), 0u) << dialogs.shown[0];
+}
+
+TEST_F(MainWindowTest, AStoppedLoadShowsAPlainMessageAndP501WidthsFollowItsLoad) {
+  fs.files["/data/vykaz.csv"] = "1;100\r\n";
+  setText("Edit3", "/data/vykaz.csv");
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  click("BitBtn3");  // no statement type chosen
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte."});
+
+  form->workspace().mode = 6;
+  form->showLoadedState();
+  setText("Edit42", ";");
+  setText("Edit43", "2");
+  setText("Edit44", "1");
+  setText("Edit45", "1");
+  find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>().at(0)->setChecked(true);
+  click("BitBtn3");
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 280);
+  form->FormActivate();
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 110);
 }
 
 TEST_F(MainWindowTest, ControlCsvReportsSuccessOnlyWhenWritten) {

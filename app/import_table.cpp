@@ -31,6 +31,12 @@ void ImportTable::clear(int firstColumn, int lastColumn, int firstRow, int lastR
     for (int c = firstColumn; c <= lastColumn; ++c) rows_[static_cast<size_t>(r)][static_cast<size_t>(c)].clear();
 }
 
+void writeHeaderTexts(ImportTable& table) {
+  table.setCell(1, 0, " Číslo účtu");
+  table.setCell(2, 0, " Konečný stav");
+  table.setCell(3, 0, " Podle definice bude exportován do");
+}
+
 void removeEmptyRows(ImportTable& table, int column) {
   if (table.rowCount() - 1 < 2) return;
   const auto c = static_cast<size_t>(column);

@@ -44,6 +44,10 @@ class ImportTable {
   std::vector<Row> rows_;
 };
 
+// The header texts of columns 1 to 3: " Číslo účtu", " Konečný stav" and
+// " Podle definice bude exportován do".
+void writeHeaderTexts(ImportTable& table);
+
 // VyhoditPrazdneRadky: removes data rows from row 2 on whose column 2 is
 // empty; row 1 is never examined. Nothing happens with fewer than two data rows.
 // The tax-portal reader tests the line-number column 1 instead.

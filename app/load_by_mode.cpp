@@ -6,6 +6,7 @@
 #include "statements/tax_return_reader.h"
 #include "platform/error.h"
 #include "turnovers/csv_turnover_reader.h"
+#include "turnovers/xml_turnover_reader.h"
 
 namespace kalkora {
 
@@ -13,6 +14,7 @@ void loadByMode(Workspace& ws, Services& services) {
   switch (ws.mode) {
     case 0: return;
     case 1: return naplnitCsvObraty(ws, services);
+    case 2: return naplnitXmlObraty(ws, services);
     case 3: return naplnitCsvVykazy(ws, services);
     case 4: return naplnitRuzVykazy(ws, services);
     case 5: return naplnitMfcrVykazy(ws, services);

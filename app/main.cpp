@@ -2,6 +2,8 @@
 
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
+#include "app/settings_location.h"
+#include "export/xlsx_spreadsheet.h"
 #include "platform/file_system.h"
 #include "platform/system_regional.h"
 
@@ -15,8 +17,16 @@ int main(int argc, char** argv) {
   // The program's windows, created in this order: the main window, then the
   // turnover export window, the definition editor and the statement export
   // window, which stay hidden until shown modally.
-  kalkora::TForm1 form1(dialogs, fs, kalkora::systemRegional());
+  const kalkora::SettingsLocation location = kalkora::defaultSettingsLocation();
+  const kalkora::Regional regional = kalkora::systemRegional();
+  kalkora::TForm1 form1(dialogs, fs, regional, kalkora::SettingsFile(location.path, location.fallbackPath));
   dialogs.setParent(&form1);
+  // The export writes the workbook file and then opens it in the user's
+  // spreadsheet program.
+  form1.setSpreadsheetFactory([&] {
+    return std::make_unique<kalkora::XlsxSpreadsheet>(fs, regional,
+                                                      [&](const std::string& path) { dialogs.openInShell(path); });
+  });
   form1.show();
   return QApplication::exec();
 }

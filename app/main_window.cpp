@@ -5,16 +5,19 @@
 #include <QDateTime>
 #include <QDir>
 #include <QGroupBox>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <exception>
 
 #include "app/control_csv.h"
+#include "app/erp_presets.h"
 #include "app/input_rules.h"
 #include "app/load_by_mode.h"
 #include "app/mode_tabs.h"
 #include "app/qt_dialogs.h"
 #include "app/turnover_export_window.h"
 #include "app/widget_factory.h"
+#include "app/xml_tab.h"
 #include "platform/error.h"
 #include "platform/operation_stopped.h"
 #include "turnovers/account_check.h"
@@ -33,7 +36,6 @@ constexpr const char* kVersion = "Verze 4.25 / 10.4.2024 (CSV,XML)";
 constexpr const char* kCannotOpen = "Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje";
 
 constexpr std::array<int, ImportTable::kColumns> kTurnoverWidths{11, 110, 120, 180};
-constexpr const char* kTurnoverHeaders[] = {" Číslo účtu", " Konečný stav", " Podle definice bude exportován do"};
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string s(const QString& text) { return text.toStdString(); }
@@ -42,8 +44,12 @@ QString programFolder() { return QCoreApplication::applicationDirPath(); }
 
 }  // namespace
 
-TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), fs_(fs), regional_(std::move(regional)) {
+TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile settings, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      fs_(fs),
+      regional_(std::move(regional)),
+      settings_(std::move(settings)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Import dat do aplikace Kalkora"));
   setFont(QFont(QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, 8));
@@ -56,10 +62,40 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, QWidget* par
 
   applyInputRules();
   connectHandlers();
+  connectXmlRules(this, ws_.params);
   writeControls();
 
-  // Creation: the settings file is loaded into workspace() first; then:
-  showLoadedState();
+  // A load stopped by a value it cannot take leaves the window as it stands:
+  // the remaining creation steps do not run.
+  if (loadSettings()) showLoadedState();
+}
+
+bool TForm1::loadSettings() {
+  FormPlacement loaded = placement();
+  bool complete = true;
+  try {
+    settings_.load(fs_, ws_, loaded);
+  } catch (const std::exception& e) {
+    complete = false;
+    dialogs_.error(e.what());
+  }
+  writeControls();
+  const PathHints& hints = settings_.pathHints();
+  const std::pair<const char*, const std::string*> boxes[] = {
+      {"Edit3", &hints.Edit3}, {"Edit4", &hints.Edit4}, {"Edit24", &hints.Edit24}, {"Edit25", &hints.Edit25}};
+  for (const auto& [name, hint] : boxes) setHint(findChild<QLineEdit*>(QString::fromLatin1(name)), q(*hint));
+  if (complete) applyPlacement(loaded);
+  return complete;
+}
+
+FormPlacement TForm1::placement() const {
+  return {frameGeometry().top(), frameGeometry().left(), height(), width(), isMaximized()};
+}
+
+void TForm1::applyPlacement(const FormPlacement& placement) {
+  move(placement.left, placement.top);
+  resize(placement.width, placement.height);
+  setWindowState(placement.maximized ? windowState() | Qt::WindowMaximized : windowState() & ~Qt::WindowMaximized);
 }
 
 void TForm1::applyInputRules() {
@@ -154,8 +190,7 @@ void TForm1::run(const std::function<void()>& operation) {
 
 void TForm1::FormActivate() {
   table_->setColumnWidths(kTurnoverWidths);
-  for (int column = 1; column < ImportTable::kColumns; ++column)
-    ws_.table.setCell(column, 0, kTurnoverHeaders[column - 1]);
+  writeHeaderTexts(ws_.table);
   table_->reloadHeaders();
 
   statusPanels_[0]->setText(currentHint_);
@@ -171,8 +206,11 @@ void TForm1::FormActivate() {
 void TForm1::ToolButton9Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  // The settings file is saved here. The workbook of an export stays open in
-  // its spreadsheet program: the program only lets go of it.
+  // The workbook of an export stays open in its spreadsheet program: the
+  // program only lets go of it.
+  readControls();
+  const QRect available = screen()->availableGeometry();
+  run([&] { settings_.save(fs_, ws_, placement(), ScreenArea{available.width(), available.height()}); });
   event->accept();
 }
 
@@ -311,8 +349,15 @@ void TForm1::BitBtn5Click() {
   });
 }
 
-void TForm1::presetClick(const QString&) {
-  // The ERP preset of the clicked section is applied here.
+void TForm1::presetClick(const QString& section) {
+  const ErpPreset* preset = findErpPreset(s(section));
+  if (!preset) return;
+  readControls();
+  run([&] {
+    const int tab = applyErpPreset(settings_.read(fs_), *preset, ws_);
+    writeControls();
+    showModePage(tab);
+  });
 }
 
 void TForm1::ZkontrolujUcty() {

@@ -8,6 +8,7 @@
 
 #include "app/dialogs.h"
 #include "app/import_table_view.h"
+#include "app/settings.h"
 #include "app/workspace.h"
 #include "export/workbook_session.h"
 
@@ -22,7 +23,8 @@ class TForm2;
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, QWidget* parent = nullptr);
+  // Creating the window loads `settings`; closing it saves them there.
+  TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile settings, QWidget* parent = nullptr);
 
   Workspace& workspace() { return ws_; }
   Services services() { return Services{fs_, dialogs_, regional_}; }
@@ -84,6 +86,10 @@ class TForm1 : public QMainWindow {
   void applyInputRules();
   void connectHandlers();
   void showHint(const QString& hint);
+  // Creation step 1; false when the load stopped at a value it could not take.
+  bool loadSettings();
+  FormPlacement placement() const;
+  void applyPlacement(const FormPlacement& placement);
   void showLoadResult();
   std::optional<std::string> chooseFile(const QString& initialFolder, const char* filter);
 
@@ -91,6 +97,7 @@ class TForm1 : public QMainWindow {
   FileSystem& fs_;
   Regional regional_;
   Workspace ws_;
+  SettingsFile settings_;
 
   QTabWidget* tabs_ = nullptr;
   ImportTableView* table_ = nullptr;

@@ -2,13 +2,13 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
-#include <tuple>
 #include <QHBoxLayout>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/erp_presets.h"
 #include "app/main_window.h"
 #include "app/mode_tabs.h"
 #include "app/widget_factory.h"
@@ -148,18 +148,14 @@ QWidget* TForm1::buildModeArea() {
   tabs_ = buildModeTabs(area);
   layout->addWidget(tabs_);
   layout->addWidget(makeLabel(QStringLiteral("Možné nastavení pro ERP systém (klikněte na název systému):"), area));
-  const std::tuple<const char*, const char*, const char*> presets[] = {
-      {"Label47", "ABRA Gen", "ABRA"},    {"Label48", "Money S3", "MONEY"}, {"Label49", "Dynamics AX", "MDAX"},
-      {"Label50", "FlexiBee", "FBEE"},    {"Label51", "AdmWin", "AWIN"},    {"Label52", "Duel", "DUEL"},
-      {"Label53", "Stereo", "STEREO"},    {"Label54", "MRP", "MRP"},        {"Label55", "Pohoda", "POHODA"},
-  };
   auto* names = new QGridLayout;
   names->setHorizontalSpacing(24);
   int index = 0;
-  for (const auto& [name, caption, section] : presets) {
-    const QString sectionName = QString::fromLatin1(section);
-    auto* label = new ClickableLabel(QString::fromUtf8(caption), [this, sectionName] { presetClick(sectionName); }, area);
-    label->setObjectName(QString::fromLatin1(name));
+  for (const ErpPreset& preset : erpPresets()) {
+    const QString sectionName = QString::fromLatin1(preset.section);
+    auto* label =
+        new ClickableLabel(QString::fromUtf8(preset.caption), [this, sectionName] { presetClick(sectionName); }, area);
+    label->setObjectName(QString::fromLatin1(preset.label));
     QFont underlined = label->font();
     underlined.setUnderline(true);
     label->setFont(underlined);

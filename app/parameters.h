@@ -23,7 +23,7 @@ struct Parameters {
 
   // Tab 2 "Xml soubor obratů": element and attribute names, coefficient, flags
   std::string Edit11, Edit12, Edit13, Edit14, Edit16, Edit17, Edit18, Edit19, Edit20, Edit21, Edit22, Edit23;
-  std::array<bool, 11> xmlFlags{};  // CheckBox1 .. CheckBox11
+  std::array<bool, 11> xmlFlags{true};  // CheckBox1 .. CheckBox11; only the parent element is set
 
   // Tab 3 "Csv soubor výkazů"
   std::string Edit26 = ";", Edit27 = "0", Edit28 = "0", Edit29 = "0", Edit30 = "0", Edit31 = "0";

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/xml_mapping.h"
 #include "platform/number.h"
 
 namespace kalkora {
 namespace {
 
 using T = SettingKey::Type;
+// The items of "Vybrat typ výkazu:" on the tab "Výkaz P 5-01", the only radio group the file keeps.
+constexpr long long kSbsTypeCount = 5;
 constexpr SettingKey kKeys[] = {
     {kPathsSection, "CestakFA", T::Text, "Edit4", ""},
     {kPathsSection, "CestakSouboru", T::Text, "Edit3", ""},
@@ -81,6 +84,10 @@ const SettingKey* findSettingKey(const std::string& key) {
 
 bool applySetting(Parameters& p, const SettingKey& key, const std::string& value) {
   if (key.type == SettingKey::Type::Text || key.type == SettingKey::Type::Count) {
+    if (const int part = xmlPartOfNameControl(key.control)) {
+      setXmlName(p, static_cast<XmlPart>(part), value);
+      return true;
+    }
     *textControl(p, key.control) = value;
     const std::string control = key.control;
     if (control == "Edit4") p.workbookPath = value;
@@ -90,11 +97,27 @@ bool applySetting(Parameters& p, const SettingKey& key, const std::string& value
   }
   const auto number = parseInteger(value);
   if (!number) return false;
-  if (key.type == SettingKey::Type::Flag)
-    *flagControl(p, key.control) = *number != 0;
-  else
-    *indexControl(p, key.control) = static_cast<int>(*number);
+  if (key.type == SettingKey::Type::Flag) {
+    if (const int part = xmlPartOfFlagControl(key.control))
+      setXmlFlag(p, static_cast<XmlPart>(part), *number != 0);
+    else
+      *flagControl(p, key.control) = *number != 0;
+  } else {
+    // A radio group takes no index beyond its items; "none" is -1.
+    *indexControl(p, key.control) = static_cast<int>(std::clamp<long long>(*number, -1, kSbsTypeCount - 1));
+  }
   return true;
+}
+
+std::string settingValue(const Parameters& p, const SettingKey& key) {
+  auto& params = const_cast<Parameters&>(p);
+  switch (key.type) {
+    case SettingKey::Type::Text:
+    case SettingKey::Type::Count: return *textControl(params, key.control);
+    case SettingKey::Type::Flag: return *flagControl(params, key.control) ? "1" : "0";
+    case SettingKey::Type::Integer: return std::to_string(*indexControl(params, key.control));
+  }
+  return {};
 }
 
 }  // namespace kalkora

@@ -26,8 +26,13 @@ std::span<const SettingKey> settingKeys();
 const SettingKey* findSettingKey(const std::string& key);
 
 // Puts a value into the control its key feeds, as the settings load would
-// for a valid value (paths also become the held paths). Returns false when
-// the value does not fit the key's type (a flag or integer that is no integer).
+// for a valid value (paths also become the held paths; XML names and flags
+// go through their rules). Returns false when the value does not fit the
+// key's type (a flag or integer that is no integer).
 bool applySetting(Parameters& p, const SettingKey& key, const std::string& value);
+
+// The value the settings save writes for the key: a box's text, "1"/"0" for
+// a flag, the item index for a radio group.
+std::string settingValue(const Parameters& p, const SettingKey& key);
 
 }  // namespace kalkora

@@ -2,6 +2,8 @@
 
 #include "app/control_csv.h"
 #include "app/load_by_mode.h"
+#include "app/settings.h"
+#include "app/settings_location.h"
 #include "app/settings_keys.h"
 #include "app/workspace.h"
 #include "cli/json_dump.h"
@@ -60,6 +62,15 @@ void applyOptions(const CliOptions& o, Workspace& ws, Regional& regional) {
   if (o.thousands) regional.thousandsSeparator = separatorOption(*o.thousands);
 }
 
+// The window program's settings, or the file named by --settings, which
+// then has to exist: a mistyped name must not run on the defaults.
+void loadSettings(const CliOptions& o, Workspace& ws, const FileSystem& fs) {
+  if (o.settings && !fs.fileExists(*o.settings)) throw Error("Soubor nastavení nebyl nalezen: " + *o.settings);
+  const SettingsLocation location = o.settings ? SettingsLocation{*o.settings, {}} : defaultSettingsLocation();
+  FormPlacement placement;
+  SettingsFile(location.path, location.fallbackPath).load(fs, ws, placement);
+}
+
 void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::ostream& out) {
   const std::string json = dumpJson(ws);
   if (*o.dump == "-")
@@ -98,6 +109,7 @@ int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::os
   Services services{fs, messages, systemRegional()};
   Workspace ws;
   try {
+    loadSettings(options, ws, fs);
     applyOptions(options, ws, services.regional);
     loadByMode(ws, services);
     if (options.controlCsv) writeControlCsv(fs, *options.controlCsv, ws.table);

@@ -125,3 +125,51 @@ TEST(CliRun, ExportRefusalsAndFailuresEndTheRunWithOne) {
 }
 
 }  // namespace kalkora
+
+namespace kalkora {
+
+TEST(CliRun, XmlTurnoversWithTheModeAndShapeFromTheSettingsFile) {
+  MemoryFileSystem fs;
+  const std::string ini =
+      "[Cesta k datum]\r\nCestakSouboru=o.xml\r\n"
+      "[Nastaveni]\r\nAktivniList=2\r\nPocatecniElement=ucet\r\nElementUcet=cislo\r\nElementCastka=zustatek\r\n"
+      "CheckBox3=0\r\nCheckBox5=0\r\nCheckBox6=0\r\nCheckBox7=0\r\nCheckBox8=0\r\nCheckBox9=0\r\nCheckBox10=0\r\n"
+      "CheckBox11=0\r\n";
+  fs.files["k.ini"] = ini;
+  fs.files["o.xml"] = "<r><ucet><cislo>311</cislo><zustatek>1 234.5</zustatek></ucet><x/></r>";
+  fs.files["p.xml"] = "<r><ucet><cislo>a</cislo><zustatek>7</zustatek><z2>8</z2></ucet></r>";
+  std::string error;
+  std::ostringstream out, err;
+  auto o = parseCliOptions({"--settings", "k.ini", "--thousands", "", "--dump", "-"}, error);
+  ASSERT_TRUE(o);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 0) << err.str();
+  EXPECT_NE(out.str().find("\"mode\": 2"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\"loaded\": 2"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("[\"\", \"311\", \"1234,5\", \"\"]"), std::string::npos) << out.str();
+  EXPECT_EQ(fs.files["k.ini"], ini);  // only read
+
+  // Options override the settings; --set goes through the same name rules.
+  out.str("");
+  o = parseCliOptions({"--settings", "k.ini", "--source", "p.xml", "--set", "ElementCastka2=z2", "--set",
+                       "KoeficientXML=2", "--dump", "-"},
+                      error);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 0) << err.str();
+  EXPECT_NE(out.str().find("[\"\", \"a\", \"14\", \"\"]"), std::string::npos) << out.str();
+}
+
+TEST(CliRun, SettingsFileErrorsEndTheRun) {
+  MemoryFileSystem fs;
+  fs.files["bad.ini"] = "[Nastaveni]\r\nUcet=x\r\n";
+  std::string error;
+  std::ostringstream out, err;
+  auto o = parseCliOptions({"--settings", "bad.ini", "--mode", "1"}, error);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 1);
+  EXPECT_EQ(err.str(), "„x“ není platné celé číslo.\n");
+
+  err.str("");
+  o = parseCliOptions({"--settings", "chybi.ini"}, error);
+  EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 1);
+  EXPECT_EQ(err.str(), "Soubor nastavení nebyl nalezen: chybi.ini\n");
+}
+
+}  // namespace kalkora

@@ -2,14 +2,16 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
-#include "platform/error.h"
+#include "export/xlsx_spreadsheet.h"
 
 namespace {
 
-// The xlsx file backend takes this place once it is built.
-std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(kalkora::FileSystem&, const kalkora::Regional&,
-                                                      const std::optional<std::string>&) {
-  throw kalkora::Error("Export do sešitu zatím není k dispozici.");
+// The workbook file itself; never shown, kalkora-cli starts no other program.
+std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(kalkora::FileSystem& fs, const kalkora::Regional& regional,
+                                                      const std::optional<std::string>& output) {
+  auto spreadsheet = std::make_unique<kalkora::XlsxSpreadsheet>(fs, regional);
+  if (output) spreadsheet->setOutputPath(*output);
+  return spreadsheet;
 }
 
 }  // namespace

@@ -4,17 +4,12 @@
 #include <array>
 #include <string_view>
 
+#include "export/marking_column.h"
 #include "export/spreadsheet.h"
 #include "platform/number.h"
 
 namespace kalkora {
 namespace {
-
-constexpr std::array<std::string_view, 5> kBalanceSheetNames = {
-    "Rozvahy netto", "Súvahy netto", "Balance sheet netto", "Balance netto", "Bilanz netto"};
-constexpr std::array<std::string_view, 6> kIncomeSheetNames = {
-    "Výsledovky", "Profit and loss", "Gewinn und Verlustrechnung", "Gewinn & Verlustrechnung", "GuV-Rechnung",
-    "GuV Rechnung"};
 
 template <size_t N>
 int findSheet(Spreadsheet& spreadsheet, int first, const std::array<std::string_view, N>& names) {
@@ -31,7 +26,7 @@ int findSheet(Spreadsheet& spreadsheet, int first, const std::array<std::string_
 
 int findBalanceSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 2, kBalanceSheetNames); }
 
-int findIncomeSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 3, kIncomeSheetNames); }
+int findIncomeSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 3, kIncomeStatementNames); }
 
 int periodColumn(const std::string& periodText) {
   // Far beyond any sheet either way, so the write still fails, without overflow.

@@ -16,7 +16,4 @@ int findIncomeSheet(Spreadsheet& spreadsheet);   // position 3 or 4
 // Raises the invalid-integer Error when the text is not an integer.
 int periodColumn(const std::string& periodText);
 
-// Column 6 of both statement sheets holds each row's line marking.
-inline constexpr int kMarkingColumn = 6;
-
 }  // namespace kalkora

@@ -34,6 +34,14 @@ std::string removeThousandsSeparators(std::string text, const Regional& regional
   return text;
 }
 
+std::string markThousandsSeparators(std::string text, const Regional& regional) {
+  if (regional.thousandsSeparator == 0) return text;
+  const std::string needle = encodeUtf8(std::u32string(1, regional.thousandsSeparator));
+  for (auto pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos + 1))
+    text.replace(pos, needle.size(), "x");
+  return text;
+}
+
 std::string checkCharacters(std::string text, int lowest) {
   bool rejected = false;
   forEachCodePoint(text, [&](char32_t c) {

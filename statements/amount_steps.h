@@ -14,6 +14,9 @@ std::string removeQuotes(std::string text);
 std::string removeFirst(std::string text, char32_t c, int times);
 // Removes every thousands separator of the regional settings.
 std::string removeThousandsSeparators(std::string text, const Regional& regional);
+// Replaces every thousands separator of the regional settings by "x", so the
+// amount no longer reads as a number.
+std::string markThousandsSeparators(std::string text, const Regional& regional);
 // Removes the first space, five times.
 std::string removeSpaces(std::string text);
 // Empties the text if it holds a character whose windows-1250 code lies in

@@ -15,9 +15,10 @@ namespace kalkora {
 // found by their object names, as a user finds them by their captions.
 class MainWindowTest : public ::testing::Test {
  protected:
+  static constexpr const char* kSettingsPath = "kalkora-import.ini";
   MemoryFileSystem fs;
   RecordingDialogs dialogs;
-  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(dialogs, fs, Regional{});
+  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(dialogs, fs, Regional{}, SettingsFile(kSettingsPath));
 
   template <class T>
   T* find(const char* name) {

@@ -116,9 +116,7 @@ void naplnitCsvObraty(Workspace& ws, Services& services) {
 
   const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
   ws.loadedCount = static_cast<int>(lines.size());
-  ws.table.setCell(1, 0, " Číslo účtu");
-  ws.table.setCell(2, 0, " Konečný stav");
-  ws.table.setCell(3, 0, " Podle definice bude exportován do");
+  writeHeaderTexts(ws.table);
   naplnitStringGrid(ws, lines, services.regional);
 
   if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))

@@ -1,0 +1,29 @@
+#pragma once
+#include <span>
+
+#include "app/workspace.h"
+#include "platform/ini_file.h"
+
+namespace kalkora {
+
+// A system name under the mode tabs; a click fills the turnover parameters
+// from the system's section of the settings file.
+struct ErpPreset {
+  const char* label;    // object name of the label
+  const char* caption;  // the system's name as shown
+  const char* section;  // section of the settings file; its keys are "<section>.<key>"
+  bool withXml;         // the preset also fills the XML settings
+};
+
+// The nine systems, left to right, first line then second.
+std::span<const ErpPreset> erpPresets();
+// The preset of a section ("ABRA"), nullptr for none.
+const ErpPreset* findErpPreset(const std::string& section);
+
+// Applies a preset: the import mode, the boxes of tab 1 (the coefficients
+// emptied, the XML one too) and, for the two XML systems, the XML names and
+// flags through their rules. Missing keys give the defaults; nothing is
+// written. Returns the tab to show, 1 or 2, or 0 to leave the shown tab.
+int applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws);
+
+}  // namespace kalkora

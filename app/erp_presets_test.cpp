@@ -1,0 +1,77 @@
+#include "app/erp_presets.h"
+
+#include <gtest/gtest.h>
+
+namespace kalkora {
+namespace {
+
+Workspace filledWorkspace() {
+  Workspace ws;
+  ws.mode = 3;
+  Parameters& p = ws.params;
+  p.Edit1 = "4";
+  p.Edit3 = "zdroj.xml";
+  p.Edit2 = "|";
+  p.Edit8 = "0,5";
+  p.Edit14 = "2";
+  p.Edit9 = "6";
+  p.Edit11 = "ucet";
+  p.Edit12 = "cislo";
+  p.xmlFlags = {true, true};
+  ws.table.setCell(1, 1, "311");
+  return ws;
+}
+
+}  // namespace
+
+TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
+  const IniFile ini;
+  Workspace ws = filledWorkspace();
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), 1);  // ABRA Gen
+  const Parameters& p = ws.params;
+  EXPECT_EQ(ws.mode, 1);
+  EXPECT_EQ(p.Edit2, ";");
+  EXPECT_EQ(p.Edit5, "0");
+  EXPECT_EQ(p.Edit7, "1");
+  EXPECT_EQ(p.Edit8, "");
+  EXPECT_EQ(p.Edit14, "");
+  EXPECT_EQ(p.Edit9, "0");
+  EXPECT_EQ(p.Edit15, "0");
+  EXPECT_EQ(p.Edit12, "cislo");  // a CSV preset leaves the XML settings alone
+  EXPECT_TRUE(p.xmlFlags[1]);
+  EXPECT_EQ(p.Edit1, "4");
+  EXPECT_EQ(p.Edit3, "zdroj.xml");
+  EXPECT_EQ(ws.table.cell(1, 1), "311");
+
+  Workspace money = filledWorkspace();
+  applyErpPreset(ini, *findErpPreset("MONEY"), money);
+  EXPECT_EQ(money.params.Edit11, "");
+  EXPECT_EQ(money.params.Edit12, "");
+  EXPECT_EQ(money.params.xmlFlags, (std::array<bool, 11>{true, false, false, false, false, true, true, true, true,
+                                                          true, true}));
+}
+
+TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
+  const IniFile ini = IniFile::parse(
+      "[POHODA]\r\nPOHODA.AktivniList=2\r\nPOHODA.Castka2=5\r\nPOHODA.ElementUcet=ignored\r\n"
+      "[MDAX]\r\nmdax.aktivnilist=7\r\nMDAX.Ucet=2\r\nMDAX.PocatecniElement=Row\r\nMDAX.ElementPrvku=Item\r\n"
+      "MDAX.AtributUcet=acc\r\nMDAX.AtributCastka=amt\r\nMDAX.CheckBox10=0\r\nMDAX.CheckBox11=0\r\n"
+      "MDAX.CheckBox4=0\r\nMDAX.CheckBox5=0\r\nMDAX.CheckBox2=0\r\nMDAX.CheckBox3=0\r\n");
+  Workspace ws = filledWorkspace();
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), 2);
+  EXPECT_EQ(ws.mode, 2);
+  EXPECT_EQ(ws.params.Edit15, "5");
+  EXPECT_EQ(ws.params.Edit12, "cislo");
+
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), 0);
+  EXPECT_EQ(ws.mode, 0);  // names no reader: the shown tab stays
+  EXPECT_EQ(ws.params.Edit5, "2");
+  EXPECT_EQ(ws.params.Edit11, "Row");
+  EXPECT_EQ(ws.params.Edit19, "acc");
+  EXPECT_EQ(ws.params.xmlFlags, (std::array<bool, 11>{true, false, false, false, false, true, true, true, true,
+                                                       false, false}));
+  EXPECT_EQ(erpPresets().size(), 9u);
+  EXPECT_EQ(findErpPreset("Label47"), nullptr);
+}
+
+}  // namespace kalkora

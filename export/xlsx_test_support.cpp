@@ -80,6 +80,8 @@ void makeLargeKalkoraWorkbook(const std::string& path, int rows) {
       worksheet_write_formula_num(sheet, r, 27, ("=AA" + row + "/20").c_str(), nullptr, 1);
     }
   }
+  // The income-statement lookup reads the name of sheet 4 as well.
+  workbook_add_worksheet(wb, "Analýza");
   if (workbook_close(wb) != LXW_NO_ERROR) throw std::runtime_error("libxlsxwriter failed");
 }
 

@@ -31,8 +31,8 @@ class ScratchFolder {
 // name, and on "Výsledovky" an array formula in J2:J3. Returns its path.
 std::string makeKalkoraWorkbook(const std::string& path);
 
-// A large variant for the benchmark: rows numbered rows on both statement
-// sheets with numbers and formulas.
+// A large variant for the benchmarks: rows numbered rows on both statement
+// sheets with numbers and formulas, and an empty fourth sheet.
 void makeLargeKalkoraWorkbook(const std::string& path, int rows);
 
 std::string readBytes(const std::string& path);

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/workspace.h"
+#include "bench_support.h"
 #include "platform/file_system.h"
-#include "silent_messages.h"
 #include "turnovers/csv_turnover_reader.h"
 
 namespace {
@@ -31,9 +31,7 @@ std::string makeCsv(long lines) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<long> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
-  if (sizes.empty()) sizes = {100000, 1000000};
+  const std::vector<long> sizes = benchSizes(argc, argv, {100000, 1000000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;
   for (long n : sizes) {

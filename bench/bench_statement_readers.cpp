@@ -10,7 +10,7 @@
 
 #include "app/workspace.h"
 #include "platform/file_system.h"
-#include "silent_messages.h"
+#include "bench_support.h"
 #include "statements/p501_report_reader.h"
 #include "statements/tax_return_reader.h"
 
@@ -44,9 +44,7 @@ void time(const char* what, kalkora::Workspace& ws, long n, Load load) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<long> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
-  if (sizes.empty()) sizes = {100000, 1000000};
+  const std::vector<long> sizes = benchSizes(argc, argv, {100000, 1000000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;
   kalkora::Services services{fs, messages, kalkora::Regional{}};

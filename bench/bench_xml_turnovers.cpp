@@ -10,18 +10,12 @@
 #include "app/workspace.h"
 #include "app/xml_mapping.h"
 #include "platform/file_system.h"
-#include "platform/messages.h"
 #include "turnovers/xml_turnover_reader.h"
+#include "bench_support.h"
 
 namespace {
 
 using kalkora::XmlPart;
-
-class SilentMessages : public kalkora::Messages {
- public:
-  void notice(const std::string&) override {}
-  void warning(const std::string&) override {}
-};
 
 struct Layout {
   const char* name;
@@ -67,9 +61,7 @@ std::string makeXml(const Layout& layout, long records) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<long> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
-  if (sizes.empty()) sizes = {200000, 1000000};
+  const std::vector<long> sizes = benchSizes(argc, argv, {200000, 1000000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;
   for (long n : sizes) {

@@ -360,13 +360,6 @@ void TForm1::presetClick(const QString& section) {
   });
 }
 
-void TForm1::ZkontrolujUcty() {
-  readControls();
-  Services svc = services();
-  run([&] { zkontrolujUcty(ws_, svc); });
-  refreshTable();
-}
-
 void TForm1::VyhoditPrazdneRadky() {
   removeEmptyRows(ws_.table);
   refreshTable();

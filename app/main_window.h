@@ -67,7 +67,6 @@ class TForm1 : public QMainWindow {
   void BitBtn5Click();  // control CSV
   void presetClick(const QString& section);
 
-  void ZkontrolujUcty();
   void VyhoditPrazdneRadky();
 
  protected:

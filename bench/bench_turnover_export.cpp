@@ -10,21 +10,15 @@
 #include <string>
 
 #include "app/workspace.h"
+#include "bench_support.h"
 #include "export/recording_spreadsheet.h"
 #include "export/turnover_export.h"
 #include "export/xlsx_spreadsheet.h"
 #include "export/xlsx_test_support.h"
 #include "platform/file_system.h"
-#include "platform/messages.h"
 #include "turnovers/account_check.h"
 
 namespace {
-
-class SilentMessages : public kalkora::Messages {
- public:
-  void notice(const std::string&) override {}
-  void warning(const std::string&) override {}
-};
 
 // Synthetic accounts 010..699 with analytic digits behind them.
 std::string account(long i) { return std::to_string(10 + (i * 37) % 690) + std::to_string(100 + i % 900); }
@@ -57,9 +51,7 @@ double seconds(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<long> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
-  if (sizes.empty()) sizes = {20000};
+  const std::vector<long> sizes = benchSizes(argc, argv, {20000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;
   const std::string balance = "/tmp/kalkora_bench_rozvaha.txt", income = "/tmp/kalkora_bench_vysledovka.txt";

@@ -1,5 +1,7 @@
 #include "app/load_by_mode.h"
 
+#include <string>
+
 #include "statements/csv_statement_reader.h"
 #include "statements/p501_report_reader.h"
 #include "statements/ruz_statement_reader.h"
@@ -19,7 +21,7 @@ void loadByMode(Workspace& ws, Services& services) {
     case 4: return naplnitRuzVykazy(ws, services);
     case 5: return naplnitMfcrVykazy(ws, services);
     case 6: return naplnitVykazySbs(ws, services);
-    default: throw Error("Tento typ importu zatím není k dispozici.");
+    default: throw Error("Neznámý typ importu: " + std::to_string(ws.mode) + ".");
   }
 }
 

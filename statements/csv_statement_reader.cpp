@@ -68,8 +68,8 @@ void naplnitCsvVykazy(Workspace& ws, Services& services) {
   const CsvStatementType* type = csvStatementType(p.RadioGroup1);
   if (!type) throw OperationStopped(kNoStatementType);
 
-  writeStatementHeader(ws.table);
   const std::vector<std::string> lines = readStatementLines(ws, services);
+  writeStatementHeader(ws.table);
 
   if (!lines.empty()) {
     const std::size_t skipped = linesBeforeFirstRow(firstRowBox(p, type->part));

@@ -182,8 +182,16 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
             (std::vector<std::string>{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."}));
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
 
-  ws.params.Edit27 = "druhý";
+  // A file that cannot be read leaves the table as it was, header included.
   ws.params.RadioGroup1 = 0;
+  ws.table.setCell(1, 0, " Číslo účtu");
+  fs.unreadable = "vykaz.txt";
+  EXPECT_THROW(naplnitCsvVykazy(ws, services), Error);
+  EXPECT_EQ(ws.table.cell(1, 0), " Číslo účtu");
+  EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
+  fs.unreadable.clear();
+
+  ws.params.Edit27 = "druhý";
   fs.files["vykaz.txt"] = "hlavička\nhlavička\na;1\n";
   EXPECT_THROW(naplnitCsvVykazy(ws, services), Error);
   EXPECT_EQ(ws.table.cell(1, 1), "1");  // the lines before the failing one stay

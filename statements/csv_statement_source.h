@@ -13,7 +13,7 @@ namespace kalkora {
 // columns 1 to 3 of every data row and gives the table one row per line.
 // Every data row is emptied, not only the first 1000: a longer table of an
 // earlier load would otherwise show its old rows below a layout that stops
-// early.
+// early. A file that cannot be read raises its error before anything changes.
 std::vector<std::string> readStatementLines(Workspace& ws, Services& services);
 
 // A part starts at the file line named in a first-row box: the reader skips

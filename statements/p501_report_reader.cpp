@@ -85,8 +85,8 @@ void naplnitVykazySbs(Workspace& ws, Services& services) {
   const int type = p.RadioGroup2;
   if (type < 0 || type >= TypeCount) throw OperationStopped(kNoStatementType);
 
-  writeHeader(ws);
   const std::vector<std::string> lines = readStatementLines(ws, services);
+  writeHeader(ws);
 
   if (!lines.empty()) {
     const std::size_t skipped = firstLine(p, type);

@@ -141,6 +141,14 @@ TEST_F(P501Load, RefusalsAndErrors) {
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
 
   ws.params.RadioGroup2 = 2;
+  ws.table.setCell(0, 0, "");
+  fs.unreadable = "p5-01.txt";
+  EXPECT_THROW(naplnitVykazySbs(ws, services), Error);
+  EXPECT_EQ(ws.table.cell(0, 0), "");  // the file is read before the table changes
+  EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
+  EXPECT_FALSE(ws.columnWidths);
+  fs.unreadable.clear();
+
   ws.params.Edit45 = "třetí";
   EXPECT_THROW(naplnitVykazySbs(ws, services), Error);
   ws.params.Edit3 = "chybi.csv";

@@ -21,6 +21,10 @@ TEST(AmountSteps, CharacterCheckAndZeroTest) {
   EXPECT_EQ(checkCharacters("+100"), "");
   EXPECT_EQ(checkCharacters("100 Kč"), "");
   EXPECT_EQ(checkCharacters("1\u00A0000"), "1\u00A0000");  // code 160 passes
+  // The edges of the two rejected ranges: 43 "+" and 58 ":" to 127, while
+  // 44 ",", 57 "9" and 128 "€" pass.
+  EXPECT_EQ(checkCharacters(",9\u20AC"), ",9\u20AC");
+  for (const char* text : {"1:", "1\x7F", "1;", "1@", "1e5", "1~"}) EXPECT_EQ(checkCharacters(text), "") << text;
   EXPECT_EQ(checkCharacters(std::string("1\x05", 2), 21), std::string("1\x05", 2));
   EXPECT_EQ(checkCharacters(std::string("1\x05", 2), 0), "");
   EXPECT_EQ(zeroTest(""), "0");

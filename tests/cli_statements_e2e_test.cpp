@@ -81,4 +81,38 @@ TEST_F(CliStatements, P501ReportByTypeSetting) {
   EXPECT_TRUE(dumped("[\"36\", \"Ostatní\", \"*\", \"20\"]"));
 }
 
+// Empty, truncated and mismatched sources end each load with the reader's own
+// message (exit 1) or a short, correct table (exit 0), never with a crash.
+TEST_F(CliStatements, BadSourcesEndWithAMessageOrAShortTable) {
+  dir.write("prazdny.csv", "");
+  dir.write("prazdny.xml", "");
+  dir.write("useknuty.xml", "<Pisemnost><DPPDP9><VetaUA c_radku=\"1\" kc_netto=\"5\"/><VetaUA c_rad");
+  const std::string ruzMessage = "XML soubor neobsahuje takovou strukturu elementů, která je v parametrech nastavena.\n";
+  const std::string taxMessage =
+      "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ "
+      "roku výkazu.\n";
+
+  EXPECT_EQ(run({"--mode", "3", "--source", dir.file("prazdny.csv"), "--statement-type", "0"}), 0) << result.err;
+  EXPECT_TRUE(dumped("\"loaded\": 0")) << result.out;
+  EXPECT_EQ(run({"--mode", "6", "--source", dir.file("prazdny.csv"), "--set", "AktivniRadioButtonSBS=2"}), 0)
+      << result.err;
+  EXPECT_TRUE(dumped("[\" č.ř.\", \" Text výkazu\", \" Označení\", \" Částka\"]\n  ]")) << result.out;
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("prazdny.xml")}), 1);
+  EXPECT_EQ(result.err, ruzMessage);
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("useknuty.xml")}), 1);
+  EXPECT_EQ(result.err, ruzMessage);
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("prazdny.xml"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err, taxMessage);
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("useknuty.xml"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err, taxMessage);
+
+  dir.write("vykaz.csv", "a;1\r\n");
+  EXPECT_EQ(run({"--mode", "3", "--source", dir.file("vykaz.csv"), "--statement-type", "0", "--set",
+                 "CastkaVykaz=druhý"}),
+            1);
+  EXPECT_EQ(result.err, "„druhý“ není platné celé číslo.\n");
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("chybi.xml")}), 1);
+  EXPECT_EQ(result.err, "Importní soubor nebyl nalezen.\n");
+}
+
 }  // namespace kalkora::e2e

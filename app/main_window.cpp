@@ -210,7 +210,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
   // program only lets go of it.
   readControls();
   const QRect available = screen()->availableGeometry();
-  run([&] { settings_.save(fs_, ws_, placement(), ScreenArea{available.width(), available.height()}); });
+  const ScreenArea area{available.x() + available.width(), available.y() + available.height()};
+  run([&] { settings_.save(fs_, ws_, placement(), area); });
   event->accept();
 }
 

@@ -83,8 +83,8 @@ std::string* pathHint(PathHints& hints, const std::string& control) {
 
 FormPlacement clipToScreen(FormPlacement placement, ScreenArea screen) {
   // The size is clipped against the window's own edges, before top and left are.
-  if (placement.top + placement.height >= screen.height) placement.height = screen.height - placement.top;
-  if (placement.left + placement.width >= screen.width) placement.width = screen.width - placement.left;
+  if (placement.top + placement.height >= screen.bottom) placement.height = screen.bottom - placement.top;
+  if (placement.left + placement.width >= screen.right) placement.width = screen.right - placement.left;
   if (placement.top < 0) placement.top = 0;
   if (placement.left < 0) placement.left = 0;
   return placement;

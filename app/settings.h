@@ -15,9 +15,11 @@ struct FormPlacement {
   bool operator==(const FormPlacement&) const = default;
 };
 
-// The client size of a full-screen window: the available area of the screen.
+// Where a full-screen window's client area ends: the right and bottom edges
+// of the available area of the window's screen, in desktop coordinates, so a
+// window on a screen beside the first one is measured against its own screen.
 struct ScreenArea {
-  int width = 0, height = 0;
+  int right = 0, bottom = 0;
 };
 
 // The hints of the path boxes, which show the stored paths even when a load

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "platform/cp1250.h"
 #include "platform/iso8859_2.h"
@@ -30,6 +31,28 @@ std::string declaredEncoding(std::string_view bytes) {
   return decl.substr(quote + 1, close - quote - 1);
 }
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// UTF-16 and UTF-32 show themselves by a byte-order mark or by zero bytes
+// around the first "<"; pugixml reads them on its own.
+bool wideEncoding(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+  return bytes.substr(0, 4).find('\0') != std::string_view::npos;
+}
+
+// The bytes as UTF-8 when they are not that already: a declared code page
+// pugixml does not know, or 8-bit text that should be UTF-8 and is not.
+std::optional<std::string> transcoded(std::string_view bytes) {
+  if (wideEncoding(bytes)) return std::nullopt;
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  const std::string declared = declaredEncoding(bytes);
+  if (declared == "windows-1250" || declared == "cp1250") return cp1250ToUtf8(bytes);
+  if (declared == "iso-8859-2" || declared == "iso8859-2" || declared == "latin2") return iso8859_2ToUtf8(bytes);
+  if ((declared.empty() || declared == "utf-8" || declared == "utf8") && !isValidUtf8(bytes))
+    return cp1250ToUtf8(bytes);
+  return std::nullopt;
+}
+
 std::string trimXmlSpace(std::string_view text) {
   constexpr std::string_view kSpace = " \t\r\n";
   const auto first = text.find_first_not_of(kSpace);
@@ -39,21 +62,14 @@ std::string trimXmlSpace(std::string_view text) {
 
 }  // namespace
 
-XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes) {
+XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes, XmlNodes nodes) {
   XmlLoadResult result;
-  std::string converted;
-  pugi::xml_encoding encoding = pugi::encoding_auto;
-  const std::string declared = declaredEncoding(bytes);
-  if (declared == "windows-1250" || declared == "cp1250") {
-    converted = cp1250ToUtf8(bytes);
-    encoding = pugi::encoding_utf8;
-  } else if (declared == "iso-8859-2" || declared == "iso8859-2" || declared == "latin2") {
-    converted = iso8859_2ToUtf8(bytes);
-    encoding = pugi::encoding_utf8;
-  }
-  const std::string_view input = converted.empty() ? bytes : std::string_view(converted);
+  const std::optional<std::string> converted = transcoded(bytes);
+  const std::string_view input = converted ? std::string_view(*converted) : bytes;
+  const pugi::xml_encoding encoding = converted ? pugi::encoding_utf8 : pugi::encoding_auto;
   // parse_default without parse_doctype: a DOCTYPE is skipped, not expanded.
-  const unsigned options = pugi::parse_default & ~pugi::parse_doctype;
+  unsigned options = pugi::parse_default & ~pugi::parse_doctype;
+  if (nodes == XmlNodes::All) options |= pugi::parse_comments | pugi::parse_pi;
   const pugi::xml_parse_result parsed = doc.load_buffer(input.data(), input.size(), options, encoding);
   if (parsed) {
     if (!doc.document_element()) {

@@ -13,9 +13,29 @@ TEST(XmlFile, DeclaredCodePagesAreTranscoded) {
   ASSERT_TRUE(loadXml(doc, "<?xml version='1.0' encoding='ISO-8859-2'?><a>\xB9</a>"));
   EXPECT_STREQ(doc.child("a").text().get(), "š");
 
-  const std::string utf16("\xFF\xFE<\0a\0/\0>\0", 10);
+  const std::string utf16("\xFF\xFE<\0a\0>\0\x0D\x01<\0/\0a\0>\0", 18);
   ASSERT_TRUE(loadXml(doc, utf16));
-  EXPECT_TRUE(doc.child("a"));
+  EXPECT_STREQ(doc.child("a").text().get(), "č");
+  ASSERT_TRUE(loadXml(doc, std::string("<\0a\0>\0\x0D\x01<\0/\0a\0>\0", 16)));
+  EXPECT_STREQ(doc.child("a").text().get(), "č");
+
+  // Bytes that should be UTF-8 and are not are read in the code page; valid UTF-8 stays.
+  ASSERT_TRUE(loadXml(doc, "<a>\x9A</a>"));
+  EXPECT_STREQ(doc.child("a").text().get(), "š");
+  ASSERT_TRUE(loadXml(doc, "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?><a>\x9A</a>"));
+  EXPECT_STREQ(doc.child("a").text().get(), "š");
+  ASSERT_TRUE(loadXml(doc, "\xEF\xBB\xBF<a>\xC5\xA1</a>"));
+  EXPECT_STREQ(doc.child("a").text().get(), "š");
+}
+
+TEST(XmlFile, CommentsAndInstructionsOnlyWhenAsked) {
+  pugi::xml_document doc;
+  const char* xml = "<a><b/><!-- c --><?p x?><b/></a>";
+  ASSERT_TRUE(loadXml(doc, xml));
+  EXPECT_EQ(std::distance(doc.child("a").begin(), doc.child("a").end()), 2);
+  ASSERT_TRUE(loadXml(doc, xml, XmlNodes::All));
+  EXPECT_EQ(std::distance(doc.child("a").begin(), doc.child("a").end()), 4);
+  EXPECT_EQ(xmlText(doc.child("a")), "");
 }
 
 TEST(XmlFile, EveryErrorStatusHasAMessage) {

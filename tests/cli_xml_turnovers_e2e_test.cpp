@@ -36,4 +36,34 @@ TEST(CliEndToEnd, XmlTurnoversFromASettingsFile) {
             "nastavení.\n");
 }
 
+// The element layout and the parent-attribute layout as a settings file
+// describes them: the stored flags run their rules after the names, so the
+// file names the flags it wants cleared.
+TEST(CliEndToEnd, XmlElementAndParentAttributeLayouts) {
+  ScratchDir dir;
+  // No declaration and 8-bit bytes: the code page, not broken UTF-8.
+  dir.write("prvky.xml",
+            "<obraty>\r\n<ucet><cislo>code:311\xE8</cislo><zustatek>0,00</zustatek><zustatek2>15</zustatek2></ucet>\r\n"
+            "<!-- mezisoucet --><ucet><cislo>321</cislo><zustatek>**1 234.567</zustatek></ucet>\r\n</obraty>\r\n");
+  dir.write("atributy.xml", "<r><ucet cislo=\"501\"><castka>2500</castka></ucet><ucet><castka>1</castka></ucet></r>");
+  const std::string flags = "CheckBox6=0\r\nCheckBox7=0\r\nCheckBox8=0\r\nCheckBox9=0\r\nCheckBox10=0\r\nCheckBox11=0\r\n";
+  dir.write("prvky.ini", "[Nastaveni]\r\nPocatecniElement=ucet\r\nElementUcet=cislo\r\nElementCastka=zustatek\r\n"
+                         "ElementCastka2=zustatek2\r\nCheckBox3=0\r\n" + flags);
+  dir.write("atributy.ini", "[Nastaveni]\r\nPocatecniElement=ucet\r\nElementUcetElement=cislo\r\n"
+                            "ElementCastka=castka\r\nKoeficientXML=0,001\r\nCheckBox2=0\r\n" + flags);
+
+  const CliResult elements = runKalkoraCli({"--settings", dir.file("prvky.ini"), "--mode", "2", "--source",
+                                            dir.file("prvky.xml"), "--decimal", ",", "--thousands", "",
+                                            "--control-csv", dir.file("prvky.csv"), "--dump", "-"});
+  ASSERT_EQ(elements.exitCode, 0) << elements.err;
+  EXPECT_NE(elements.out.find("\"loaded\": 3"), std::string::npos) << elements.out;
+  EXPECT_EQ(dir.read("prvky.csv"), ";311\xE8;15;\r\n;321;1234,56;\r\n");
+
+  const CliResult attributes = runKalkoraCli({"--settings", dir.file("atributy.ini"), "--mode", "2", "--source",
+                                              dir.file("atributy.xml"), "--decimal", ",", "--control-csv",
+                                              dir.file("atributy.csv")});
+  ASSERT_EQ(attributes.exitCode, 0) << attributes.err;
+  EXPECT_EQ(dir.read("atributy.csv"), ";501;3;\r\n");
+}
+
 }  // namespace kalkora::e2e

@@ -129,9 +129,12 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
   writeHeaderTexts(ws.table);
   ws.loadedCount = 0;
 
-  // One parse serves both the counting and the reading pass.
+  // One parse serves both the counting and the reading pass. Comments and
+  // processing instructions among the records are nodes of the walk: each
+  // counts as loaded and leaves an empty row.
   pugi::xml_document doc;
-  const bool parsed = loadXml(doc, services.fs.readFile(p.Edit3)).status == XmlLoadResult::Status::Ok;
+  const bool parsed =
+      loadXml(doc, services.fs.readFile(p.Edit3), XmlNodes::All).status == XmlLoadResult::Status::Ok;
   const Shape shape(p);
   const pugi::xml_node start = parsed ? startNode(doc, shape) : pugi::xml_node();
   if (!start) throw OperationStopped(kXmlStructureMessage);

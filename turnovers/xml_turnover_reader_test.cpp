@@ -60,7 +60,7 @@ TEST(XmlTurnoverReader, ElementLayout) {
   Fixture f(kElementLayout,
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<obraty>\n"
             "  <ucet><cislo>code:311000</cislo><zustatek>0,00</zustatek><zustatek2>1500</zustatek2></ucet>\n"
-            "  <!-- komentar -->\n  <jiny><cislo>999</cislo><zustatek>1</zustatek></jiny>\n"
+            "  <!-- komentar --><?poznamka x?>\n  <jiny><cislo>999</cislo><zustatek>1</zustatek></jiny>\n"
             "  <ucet><cislo>A code:311</cislo><zustatek>200</zustatek><zustatek2>1500</zustatek2></ucet>\n"
             "  <ucet><cislo> 321 </cislo><zustatek>***1 234,5</zustatek></ucet>\n"
             "  <ucet><cislo>325</cislo><zustatek>1234.567</zustatek></ucet>\n"
@@ -69,7 +69,8 @@ TEST(XmlTurnoverReader, ElementLayout) {
             "</obraty>");
   EXPECT_EQ(f.load(), "311000=1500|311=200|321=1234,5|325=1234,56|326=0");
   EXPECT_EQ(f.ws.mode, 2);
-  EXPECT_EQ(f.ws.loadedCount, 7);
+  // The comment and the processing instruction are nodes of the walk too.
+  EXPECT_EQ(f.ws.loadedCount, 9);
   EXPECT_EQ(f.ws.table.cell(1, 0), " Číslo účtu");
   EXPECT_EQ(f.ws.table.cell(3, 0), " Podle definice bude exportován do");
 }
@@ -142,6 +143,12 @@ TEST(XmlTurnoverReader, EncodingsEntitiesAndDeepRecords) {
             "<?xml version=\"1.0\" encoding=\"windows-1250\"?><r><ucet><cislo>311\x9A</cislo><zustatek>1</zustatek>"
             "</ucet></r>");
   EXPECT_EQ(f.load(), "311š=1");
+  // The same bytes without a declaration, or declared UTF-8, are no UTF-8: the code page it is.
+  for (const char* declaration : {"", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"}) {
+    f.fs.files["obraty.xml"] =
+        std::string(declaration) + "<r><ucet><cislo>\xE8\xED\x73lo</cislo><zustatek>1</zustatek></ucet></r>";
+    EXPECT_EQ(f.load(), "číslo=1") << declaration;
+  }
 
   const std::string utf8 = "<r><ucet><cislo>č</cislo><zustatek>2</zustatek></ucet></r>";
   std::string utf16 = "\xFF\xFE";

@@ -67,8 +67,12 @@ XlsxWorkbook::Sheet& XlsxWorkbook::sheet(int position) {
 
 WorksheetXml& XlsxWorkbook::worksheet(int position) {
   Sheet& s = sheet(position);
-  if (!s.xml) s.xml = std::make_unique<WorksheetXml>(package_.read(s.part), path_, s.entry.name, s.part);
+  if (!s.xml) parse(s, package_.read(s.part));
   return *s.xml;
+}
+
+void XlsxWorkbook::parse(Sheet& s, std::string xml) {
+  s.xml = std::make_unique<WorksheetXml>(std::move(xml), path_, s.entry.name, s.part);
 }
 
 const std::string& XlsxWorkbook::sheetName(int position) { return sheet(position).entry.name; }
@@ -109,10 +113,14 @@ std::string XlsxWorkbook::save() {
 // its own document, so the big ones are finished side by side.
 void XlsxWorkbook::finishWorksheets() {
   std::vector<Sheet*> withFormulas;
-  for (size_t i = 0; i < sheets_.size(); ++i) {
-    if (!sheets_[i].xml && !WorksheetXml::mayHoldFormulas(package_.read(sheets_[i].part))) continue;
-    worksheet(static_cast<int>(i + 1));
-    withFormulas.push_back(&sheets_[i]);
+  for (Sheet& s : sheets_) {
+    if (!s.xml) {
+      // Unpacked once: the text that shows formulas is the one parsed.
+      std::string xml = package_.read(s.part);
+      if (!WorksheetXml::mayHoldFormulas(xml)) continue;
+      parse(s, std::move(xml));
+    }
+    withFormulas.push_back(&s);
   }
   std::vector<std::optional<std::string>> saved(withFormulas.size());
   runSideBySide(

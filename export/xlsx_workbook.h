@@ -47,6 +47,7 @@ class XlsxWorkbook {
   std::string damaged(const std::string& what) const;
   Sheet& sheet(int position);
   WorksheetXml& worksheet(int position);
+  void parse(Sheet& s, std::string xml);
   void finishWorksheets();
   void dropCalcChainCells();
 

@@ -291,8 +291,11 @@ void TForm1::ToolButton5Click() {
 void TForm1::ToolButton6Click() {
   readControls();
   Services svc = services();
-  run([&] { kontrolaUctu(ws_, svc); });
+  bool checked = false;
+  run([&] { checked = kontrolaUctu(ws_, svc); });
   refreshTable();
+  // After a check the user reads its labels in the table.
+  if (checked) table_->setFocus();
 }
 
 void TForm1::ToolButton8Click() {

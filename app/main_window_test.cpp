@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 
 #include "main_window_fixture.h"
+#include "turnovers/definition_file.h"
 
 namespace kalkora {
 namespace {
@@ -133,6 +135,35 @@ TEST_F(MainWindowTest, LoadsACsvFileChosenThroughTheToolbar) {
   EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("311"));
   EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("1234,56"));
   EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("501"));
+}
+
+TEST_F(MainWindowTest, AccountCheckButtonLabelsTheAccountsAndFocusesTheTable) {
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  fs.files["/d/obraty.csv"] = "311;10\r\n";
+  fs.files["/d/rozvaha.txt"] = "Pohledávky\r\n   072 Pohledávky\r\n31,\r\n";
+  form->workspace().params.balanceDefinitionPath = "/d/rozvaha.txt";
+  form->workspace().params.incomeDefinitionPath = "/d/vysledovka.txt";
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+  setText("Edit3", "/d/obraty.csv");
+  setText("Edit5", "1");
+  setText("Edit6", "2");
+  click("BitBtn3");
+  edit("Edit5")->setFocus();
+
+  // Without the income-statement definition: its message, the balance-sheet
+  // labels, and the focus stays where it was.
+  click("ToolButton6");
+  EXPECT_EQ(dialogs.shown.back(), std::string("error: ") + kIncomeDefinitionMissing);
+  const QAbstractItemModel& model = *form->importTable()->model();
+  EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("  Pohledávky"));
+  EXPECT_TRUE(edit("Edit5")->hasFocus());
+
+  fs.files["/d/vysledovka.txt"] = "";
+  click("ToolButton6");
+  EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("  Pohledávky"));
+  EXPECT_TRUE(form->importTable()->hasFocus());
 }
 
 TEST_F(MainWindowTest, LoadFailureGoesToTheErrorBox) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -21,6 +22,9 @@ class TurnoverExportWindowTest : public MainWindowTest {
   std::vector<std::string> calls;  // of every spreadsheet the window opened
   int spreadsheets = 0;
   std::string statusWhenClosed;
+  // The window as the user saw it when closing it: caption, labels, bar
+  // maxima and positions, its offset from the main window.
+  std::vector<std::string> windowWhenClosed;
 
   void SetUp() override {
     fs.files["/d/obraty.csv"] = "311;1000,5\r\n601;-200\r\n";
@@ -58,6 +62,15 @@ class TurnoverExportWindowTest : public MainWindowTest {
       const bool failed = !dialogs.shown.empty() && dialogs.shown.back().starts_with("error: ");
       if (status != QString::fromUtf8(kExportDone) && !failed) return;
       statusWhenClosed = status.toStdString();
+      const auto* bar1 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+      const auto* bar2 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
+      const QPoint offset = form2->pos() - form->pos();
+      windowWhenClosed = {form2->windowTitle().toStdString(),
+                          form2->findChild<QLabel*>(QStringLiteral("Label2"))->text().toStdString(),
+                          form2->findChild<QLabel*>(QStringLiteral("Label3"))->text().toStdString(),
+                          std::to_string(bar1->value()) + "/" + std::to_string(bar1->maximum()),
+                          std::to_string(bar2->value()) + "/" + std::to_string(bar2->maximum()),
+                          std::to_string(offset.x()) + "," + std::to_string(offset.y())};
       form2->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
     });
     timer.start();
@@ -78,6 +91,8 @@ TEST_F(TurnoverExportWindowTest, ExportButtonFillsThePeriodThroughTheExportWindo
   EXPECT_EQ(form->workspace().table.cell(3, 1), "  Pohledávky");
   exportAndLeave();
   EXPECT_EQ(statusWhenClosed, kExportDone);
+  EXPECT_EQ(windowWhenClosed, (std::vector<std::string>{"Naplnění Kalkora daty daného období", "Plním rozvahu",
+                                                        "Plním výsledovku", "1/250", "1/90", "200,200"}));
   EXPECT_EQ(writes(), (std::vector<std::string>{"number 2 72 7 1000,5", "number 3 1 7 200"}));
   EXPECT_EQ(calls[1], "open /d/kalkora.xlsx");
   EXPECT_EQ(calls[calls.size() - 2], "calculation automatic");

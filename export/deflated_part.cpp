@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <memory>
 
 #include "export/side_by_side.h"
 #include "platform/error.h"
@@ -22,13 +23,17 @@ DeflatedPart deflatePart(std::string_view bytes) {
   z_stream stream{};
   if (deflateInit2(&stream, kLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
     throw Error("Sešit nelze uložit: nedostatek paměti pro kompresi.");
-  part.data.resize(deflateBound(&stream, static_cast<uLong>(bytes.size())));
+  // The bound is about the size of the input, but worksheet XML shrinks to a
+  // few per cent of it: an uninitialised buffer leaves the pages it never
+  // writes untouched, where a zero-filled string would touch them all.
+  const uLong bound = deflateBound(&stream, static_cast<uLong>(bytes.size()));
+  const std::unique_ptr<Bytef[]> out(new Bytef[bound]);
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
   stream.avail_in = static_cast<uInt>(bytes.size());
-  stream.next_out = reinterpret_cast<Bytef*>(part.data.data());
-  stream.avail_out = static_cast<uInt>(part.data.size());
+  stream.next_out = out.get();
+  stream.avail_out = static_cast<uInt>(bound);
   const int result = deflate(&stream, Z_FINISH);
-  part.data.resize(stream.total_out);
+  part.data.assign(reinterpret_cast<const char*>(out.get()), stream.total_out);
   deflateEnd(&stream);
   if (result != Z_STREAM_END) throw Error("Sešit nelze uložit: kompresi části se nepodařilo dokončit.");
   return part;

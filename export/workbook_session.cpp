@@ -38,8 +38,16 @@ ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messa
   } catch (const std::exception&) {
     // The spreadsheet no longer answers (closed by the user, say): start it
     // again, open the workbook anew and run the same export once more.
-    openSession(p.workbookPath, nullptr);
-    runExporter(ws.mode, exporters);
+    try {
+      openSession(p.workbookPath, nullptr);
+      runExporter(ws.mode, exporters);
+    } catch (...) {
+      // The window is active again after the failed retry, so the next press
+      // starts afresh instead of reusing a spreadsheet that has failed twice.
+      opened_ = false;
+      application_.reset();
+      throw;
+    }
   }
   endSession();
   return ExportOutcome::Done;

@@ -114,6 +114,10 @@ TEST(WorkbookSession, RetriesOnceWhenTheSpreadsheetStopsAnswering) {
   EXPECT_THROW(g.press(), Error);
   EXPECT_EQ(g.created.size(), 2u);
   EXPECT_EQ(g.exports, 2);
+  // The failed session is over: the next press opens the workbook anew.
+  EXPECT_FALSE(g.session.opened());
+  EXPECT_THROW(g.press(), Error);
+  EXPECT_EQ(g.created.size(), 4u);
 }
 
 }  // namespace kalkora

@@ -78,6 +78,13 @@ WorksheetXml::WorksheetXml(std::string xml, std::string workbook, std::string sh
     throw Error("Sešit " + workbook_ + " je poškozený: část " + part + " (list „" + sheetName_ +
                 "“) není list s buňkami.");
   indexRows();
+  for (pugi::xml_node col : childByLocalName(root, "cols").children()) {
+    const auto first = parsePositive(col.attribute("min").value());
+    const auto last = parsePositive(col.attribute("max").value());
+    const std::string_view style = col.attribute("style").value();
+    if (localName(col) == "col" && first && last && !style.empty())
+      columnStyles_.push_back({*first, *last, std::string(style)});
+  }
 }
 
 // Gives every row and cell an explicit number, so that rows and cells
@@ -208,6 +215,8 @@ pugi::xml_node WorksheetXml::cellForWriting(Row& row, int rowNumber, int column)
     c = row.node.append_child(cName.c_str());
   }
   c.append_attribute("r").set_value(formatCellReference(rowNumber, column).c_str());
+  if (const std::string style = newCellStyle(row.node, column); !style.empty() && style != "0")
+    c.append_attribute("s").set_value(style.c_str());
   widenSpans(row.node, column);
   row.cells.emplace(column, c);
   return c;
@@ -269,6 +278,13 @@ std::vector<std::pair<CellReference, pugi::xml_node>> WorksheetXml::sharedGroupM
     }
   }
   return members;
+}
+
+std::string WorksheetXml::newCellStyle(pugi::xml_node row, int column) const {
+  if (row.attribute("customFormat").as_bool()) return row.attribute("s").value();
+  for (const ColumnStyle& c : columnStyles_)
+    if (c.first <= column && column <= c.last) return c.style;
+  return {};
 }
 
 void WorksheetXml::widenDimension(int row, int column) {

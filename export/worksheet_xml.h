@@ -28,8 +28,10 @@ class WorksheetXml {
   WorksheetXml(std::string xml, std::string workbook, std::string sheetName, std::string part);
 
   StoredValue cell(int row, int column);
-  // Makes the cell hold the number: its style stays, its type, formula and
-  // inline text go. The rows and cells stay in ascending order. Returns true
+  // Makes the cell hold the number: its style stays (a new cell takes the
+  // style of its row, or else of its column, as the spreadsheet
+  // application formats a value typed into an empty cell), its type,
+  // formula and inline text go. The rows and cells stay in ascending order. Returns true
   // when the cell held a formula. Raises Error for a cell inside an array
   // formula or a data table, as the spreadsheet application refuses those.
   bool writeNumber(int row, int column, double value);
@@ -64,6 +66,12 @@ class WorksheetXml {
   std::vector<std::pair<CellReference, pugi::xml_node>> sharedGroupMembers(const CellRange& range,
                                                                            std::string_view si);
   void widenDimension(int row, int column);
+  std::string newCellStyle(pugi::xml_node row, int column) const;
+
+  struct ColumnStyle {
+    int first = 0, last = 0;
+    std::string style;
+  };
 
   std::string text_;  // the part as read; the document is parsed in it
   pugi::xml_document doc_;
@@ -76,6 +84,7 @@ class WorksheetXml {
   std::vector<std::pair<int, pugi::xml_node>> formulaCells_;  // column, cell
   std::vector<CellRange> arrayRanges_;
   std::vector<CellRange> dataTableRanges_;
+  std::vector<ColumnStyle> columnStyles_;  // of <cols>, in file order
   size_t size_ = 0;
   bool modified_ = false;
 };

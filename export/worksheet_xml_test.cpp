@@ -73,6 +73,29 @@ TEST(WorksheetXml, WrittenCellKeepsStyleAndRowsAndCellsStayInOrder) {
                 R"(</sheetData></worksheet>)");
 }
 
+TEST(WorksheetXml, NewCellsTakeTheStyleOfTheirRowOrElseOfTheirColumn) {
+  // The period column formatted as a whole, as templates are: a value in an
+  // empty cell of it shows in that format; a formatted row comes first.
+  WorksheetXml ws = sheet(
+      R"(<cols><col min="1" max="2" width="9"/><col min="7" max="9" style="5" customWidth="1"/></cols>)"
+      R"(<sheetData><row r="2"><c r="A2"><v>1</v></c></row>)"
+      R"(<row r="3" s="8" customFormat="1"/><row r="4" s="9"/></sheetData>)");
+  ws.writeNumber(2, 7, 1);   // column style
+  ws.writeNumber(2, 2, 2);   // a column without a style
+  ws.writeNumber(3, 8, 3);   // row style wins
+  ws.writeNumber(4, 9, 4);   // a row style that is not applied to cells
+  ws.writeNumber(6, 8, 5);   // a new row
+  ws.writeNumber(2, 10, 6);  // beyond the styled columns
+  EXPECT_EQ(ws.save(),
+            kHead +
+                R"(<cols><col min="1" max="2" width="9"/><col min="7" max="9" style="5" customWidth="1"/></cols>)"
+                R"(<sheetData><row r="2"><c r="A2"><v>1</v></c><c r="B2"><v>2</v></c><c r="G2" s="5"><v>1</v></c>)"
+                R"(<c r="J2"><v>6</v></c></row>)"
+                R"(<row r="3" s="8" customFormat="1"><c r="H3" s="8"><v>3</v></c></row>)"
+                R"(<row r="4" s="9"><c r="I4" s="5"><v>4</v></c></row>)"
+                R"(<row r="6"><c r="H6" s="5"><v>5</v></c></row></sheetData></worksheet>)");
+}
+
 TEST(WorksheetXml, OverwrittenSharedFormulaMasterHandsTheFormulaOn) {
   WorksheetXml column = sheet(
       R"(<sheetData>)"

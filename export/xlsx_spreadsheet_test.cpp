@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <set>
 
+#include <xlsxwriter.h>
+
 #include "export/xlsx_test_support.h"
 #include "export/zip_package.h"
 #include "platform/error.h"
@@ -178,6 +180,42 @@ TEST_F(XlsxSpreadsheetTest, WritesCellsInPlaceAndKeepsEverythingElse) {
   next.close();
   EXPECT_TRUE(readBytes(path) == saved);
   EXPECT_TRUE(readBytes(folder.path("Kalkora.bak.xlsx")) == original);
+}
+
+TEST_F(XlsxSpreadsheetTest, SheetsNotWrittenStillLoseStaleFormulaResults) {
+  // An analysis sheet after the statements, computed from them: a program
+  // that shows cached results (LibreOffice) would show the old sums.
+  const std::string path = folder.path("Analyza.xlsx");
+  lxw_workbook* wb = workbook_new(path.c_str());
+  lxw_worksheet* intro = workbook_add_worksheet(wb, "Úvod");
+  worksheet_write_string(intro, 0, 0, "Kalkora", nullptr);
+  for (const char* name : {"Rozvahy netto", "Výsledovky"}) {
+    lxw_worksheet* sheet = workbook_add_worksheet(wb, name);
+    worksheet_write_number(sheet, 4, 6, 10, nullptr);
+    worksheet_write_formula_num(sheet, 4, 5, "=\"00\"&ROW()", nullptr, 5);
+    worksheet_write_formula_num(sheet, 5, 6, "=G5*2", nullptr, 20);
+  }
+  lxw_worksheet* analysis = workbook_add_worksheet(wb, "Analýza");
+  worksheet_write_formula_num(analysis, 0, 5, "='Rozvahy netto'!G6", nullptr, 20);
+  worksheet_write_formula_num(analysis, 0, 6, "=Výsledovky!G6", nullptr, 20);
+  ASSERT_EQ(workbook_close(wb), LXW_NO_ERROR);
+  const std::string original = readBytes(path);
+
+  spreadsheet.open(path);
+  spreadsheet.writeNumber(2, 5, 7, 15);
+  spreadsheet.close();
+
+  const PackageView before(original), after(readBytes(path));
+  EXPECT_EQ(after.raw("xl/worksheets/sheet1.xml"), before.raw("xl/worksheets/sheet1.xml"));
+  const pugi::xml_document income = after.xml("xl/worksheets/sheet3.xml");
+  EXPECT_STREQ(cellOf(income, "G6").child_value("f"), "G5*2");
+  EXPECT_FALSE(cellOf(income, "G6").child("v"));
+  EXPECT_STREQ(cellOf(income, "F5").child_value("v"), "5");  // the marking column keeps its results
+  const pugi::xml_document sheet4 = after.xml("xl/worksheets/sheet4.xml");
+  for (const char* cell : {"F1", "G1"}) {
+    EXPECT_TRUE(cellOf(sheet4, cell).child("f")) << cell;
+    EXPECT_FALSE(cellOf(sheet4, cell).child("v")) << cell;  // column 6 of other sheets is no marking column
+  }
 }
 
 TEST_F(XlsxSpreadsheetTest, EmptiedCalculationChainLeavesWithItsRelationshipAndContentType) {

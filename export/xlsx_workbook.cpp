@@ -67,8 +67,12 @@ XlsxWorkbook::Sheet& XlsxWorkbook::sheet(int position) {
 
 WorksheetXml& XlsxWorkbook::worksheet(int position) {
   Sheet& s = sheet(position);
-  if (!s.xml) s.xml = std::make_unique<WorksheetXml>(package_.read(s.part), path_, s.entry.name, s.part);
+  if (!s.xml) parse(s, package_.read(s.part));
   return *s.xml;
+}
+
+void XlsxWorkbook::parse(Sheet& s, std::string xml) {
+  s.xml = std::make_unique<WorksheetXml>(std::move(xml), path_, s.entry.name, s.part);
 }
 
 const std::string& XlsxWorkbook::sheetName(int position) { return sheet(position).entry.name; }
@@ -76,6 +80,8 @@ const std::string& XlsxWorkbook::sheetName(int position) { return sheet(position
 StoredValue XlsxWorkbook::cell(int position, int row, int column) { return worksheet(position).cell(row, column); }
 
 void XlsxWorkbook::writeNumber(int position, int row, int column, double value) {
+  sheet(position);
+  if (!written_) parseFormulaSheets(position);
   if (worksheet(position).writeNumber(row, column, value))
     replacedFormulas_.insert({sheet(position).entry.sheetId, formatCellReference(row, column)});
   written_ = true;
@@ -103,28 +109,47 @@ std::string XlsxWorkbook::save() {
   return package_.save();
 }
 
+// A written workbook is saved with every worksheet that holds formulas
+// finished (below), so the first write parses them all at once, the big ones
+// side by side, together with the sheet written (position; 0 for none).
+// Each part is unpacked once: the text that shows formulas is the one parsed.
+void XlsxWorkbook::parseFormulaSheets(int position) {
+  std::vector<std::pair<Sheet*, std::string>> pending;
+  for (size_t i = 0; i < sheets_.size(); ++i) {
+    Sheet& s = sheets_[i];
+    if (s.xml || s.withoutFormulas) continue;
+    std::string xml = package_.read(s.part);
+    if (static_cast<int>(i + 1) != position && !WorksheetXml::mayHoldFormulas(xml)) {
+      s.withoutFormulas = true;
+      continue;
+    }
+    pending.emplace_back(&s, std::move(xml));
+  }
+  runSideBySide(
+      pending.size(), [&](size_t k) { return pending[k].second.size() >= kSideBySideSize; },
+      [&](size_t k) { parse(*pending[k].first, std::move(pending[k].second)); });
+}
+
 // Formula cells lose their cached results in every worksheet, so that any
 // spreadsheet program recalculates them; the marking column of the two
 // statement sheets keeps them, as the next export reads it. Each worksheet is
 // its own document, so the big ones are finished side by side.
 void XlsxWorkbook::finishWorksheets() {
-  std::vector<Sheet*> withFormulas;
-  for (size_t i = 0; i < sheets_.size(); ++i) {
-    if (!sheets_[i].xml && !WorksheetXml::mayHoldFormulas(package_.read(sheets_[i].part))) continue;
-    worksheet(static_cast<int>(i + 1));
-    withFormulas.push_back(&sheets_[i]);
-  }
-  std::vector<std::optional<std::string>> saved(withFormulas.size());
+  parseFormulaSheets(0);
+  std::vector<Sheet*> parsed;
+  for (Sheet& s : sheets_)
+    if (s.xml) parsed.push_back(&s);
+  std::vector<std::optional<std::string>> saved(parsed.size());
   runSideBySide(
-      withFormulas.size(), [&](size_t k) { return withFormulas[k]->xml->size() >= kSideBySideSize; },
+      parsed.size(), [&](size_t k) { return parsed[k]->xml->size() >= kSideBySideSize; },
       [&](size_t k) {
-        Sheet& s = *withFormulas[k];
+        Sheet& s = *parsed[k];
         const int position = static_cast<int>(&s - sheets_.data()) + 1;
         s.xml->dropCachedFormulaValues(isStatementSheet(position, s.entry.name) ? kMarkingColumn : 0);
         if (s.xml->modified()) saved[k] = s.xml->save();
       });
-  for (size_t k = 0; k < withFormulas.size(); ++k)
-    if (saved[k]) package_.replace(withFormulas[k]->part, std::move(*saved[k]));
+  for (size_t k = 0; k < parsed.size(); ++k)
+    if (saved[k]) package_.replace(parsed[k]->part, std::move(*saved[k]));
 }
 
 void XlsxWorkbook::dropCalcChainCells() {

@@ -42,11 +42,14 @@ class XlsxWorkbook {
     SheetEntry entry;
     std::string part;
     std::unique_ptr<WorksheetXml> xml;  // parsed on first use
+    bool withoutFormulas = false;       // unpacked once and found to hold none
   };
 
   std::string damaged(const std::string& what) const;
   Sheet& sheet(int position);
   WorksheetXml& worksheet(int position);
+  void parse(Sheet& s, std::string xml);
+  void parseFormulaSheets(int position);
   void finishWorksheets();
   void dropCalcChainCells();
 

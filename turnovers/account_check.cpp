@@ -35,11 +35,13 @@ void zkontrolujUcty(Workspace& ws, Services& services) {
                 DefinitionKind::IncomeStatement);
 }
 
-void kontrolaUctu(Workspace& ws, Services& services) {
-  if (ws.mode == 1 || ws.mode == 2)
+bool kontrolaUctu(Workspace& ws, Services& services) {
+  if (ws.mode == 1 || ws.mode == 2) {
     zkontrolujUcty(ws, services);
-  else
-    services.messages.notice(kAccountCheckOnlyForTurnovers);
+    return true;
+  }
+  services.messages.notice(kAccountCheckOnlyForTurnovers);
+  return false;
 }
 
 }  // namespace kalkora

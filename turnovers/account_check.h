@@ -10,8 +10,9 @@ namespace kalkora {
 void zkontrolujUcty(Workspace& ws, Services& services);
 
 // The toolbar button "Kontrola účtů": the check in the turnover modes, a
-// notice in every other mode.
-void kontrolaUctu(Workspace& ws, Services& services);
+// notice in every other mode. True when the check ran, so the window hands
+// the import table the focus.
+bool kontrolaUctu(Workspace& ws, Services& services);
 
 inline constexpr const char* kAccountCheckOnlyForTurnovers =
     "Pro export výkazů nemá smysl kontrolovat použití účtů.";

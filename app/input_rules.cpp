@@ -9,6 +9,9 @@ namespace {
 bool passesDigitFilter(const QKeyEvent& key) {
   switch (key.key()) {
     case Qt::Key_Backspace:
+    // Delete edits the box without typing a character, though X11 hands it
+    // over with the text "\x7f".
+    case Qt::Key_Delete:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       return true;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QScreen>
 #include <QStatusTipEvent>
@@ -229,12 +230,13 @@ bool TForm1::event(QEvent* event) {
       return true;
     case QEvent::WindowDeactivate: {
       const QWidget* active = QApplication::activeWindow();
-      deactivatedByErrorBox_ = active && active->objectName() == QLatin1String(QtDialogs::kErrorBoxName);
+      awayInProgramWindow_ = active && active->objectName() != QLatin1String(QtDialogs::kErrorBoxName) &&
+                             !qobject_cast<const QFileDialog*>(active);
       break;
     }
     case QEvent::WindowActivate:
-      if (!deactivatedByErrorBox_) FormActivate();
-      deactivatedByErrorBox_ = false;
+      if (awayInProgramWindow_) FormActivate();
+      awayInProgramWindow_ = false;
       break;
     default:
       break;

@@ -103,9 +103,11 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 4> definitionButtons_{};
   std::array<QLabel*, 4> statusPanels_{};
   QString currentHint_;
-  // Closing the error box hands activation back without counting as a return
-  // from another window of the program.
-  bool deactivatedByErrorBox_ = false;
+  // Whether the window that took the activation from this one was another
+  // window of the program whose closing counts as a return: a progress
+  // window, the definition editor or a message box, but neither the error
+  // box, a file dialog nor another program.
+  bool awayInProgramWindow_ = false;
   bool shown_ = false;
 
   TForm2* form2_ = nullptr;

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -12,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/qt_dialogs.h"
 #include "main_window_fixture.h"
 
 namespace kalkora {
@@ -30,6 +34,11 @@ TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
     EXPECT_EQ(text(name), "123") << name;
     QTest::keyClick(edit(name), Qt::Key_Backspace);
     EXPECT_EQ(text(name), "12") << name;
+    // Delete as X11 delivers it, with the text "\x7f".
+    edit(name)->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(edit(name), &del);
+    EXPECT_EQ(text(name), "2") << name;
   }
   // Other boxes take anything.
   setText("Edit2", "");
@@ -92,6 +101,31 @@ TEST_F(MainWindowTest, ActivationResetsTurnoverHeadersWidthsAndStatusBar) {
     EXPECT_EQ(form->importTable()->tableColumnWidth(column), (std::array{11, 110, 120, 180}[column]));
   EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
   EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
+}
+
+TEST_F(MainWindowTest, ActivationCountsOnlyReturnsFromTheProgramsOwnWindows) {
+  form->show();
+  ImportTable& table = form->workspace().table;
+  // Leaves the main window for `other` and comes back; true when the
+  // return reset the header texts.
+  const auto returnResets = [&](QWidget* other) {
+    QApplication::setActiveWindow(form.get());
+    table.setCell(1, 0, " Označení řádku");
+    QApplication::setActiveWindow(other);
+    QApplication::setActiveWindow(form.get());
+    return table.cell(1, 0) == " Číslo účtu";
+  };
+  QDialog progressWindow(form.get());
+  progressWindow.show();
+  EXPECT_TRUE(returnResets(&progressWindow));
+  QDialog errorBox(form.get());
+  errorBox.setObjectName(QString::fromLatin1(QtDialogs::kErrorBoxName));
+  errorBox.show();
+  EXPECT_FALSE(returnResets(&errorBox));
+  QFileDialog fileDialog(form.get());
+  fileDialog.show();
+  EXPECT_FALSE(returnResets(&fileDialog));
+  EXPECT_FALSE(returnResets(nullptr));  // another program
 }
 
 TEST_F(MainWindowTest, HintsGoToTheFirstStatusPanelAndPathBoxesHintTheirPaths) {

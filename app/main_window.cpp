@@ -204,6 +204,21 @@ void TForm1::FormActivate() {
   setDefinitionButtonsEnabled(true);
 }
 
+void TForm1::OperationMessages::notice(const std::string& text) {
+  form_.dialogs_.notice(text);
+  returned();
+}
+
+void TForm1::OperationMessages::warning(const std::string& text) {
+  form_.dialogs_.warning(text);
+  returned();
+}
+
+void TForm1::OperationMessages::returned() {
+  form_.FormActivate();
+  form_.awayInProgramWindow_ = false;
+}
+
 void TForm1::ToolButton9Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -128,6 +128,32 @@ TEST_F(MainWindowTest, ActivationCountsOnlyReturnsFromTheProgramsOwnWindows) {
   EXPECT_FALSE(returnResets(nullptr));  // another program
 }
 
+TEST_F(MainWindowTest, AMessageDuringALoadCountsAsReturnBeforeTheLoadGoesOn) {
+  form->show();
+  // The box takes the activation while it is up; the desktop hands it back
+  // only after the load has finished.
+  QDialog box(form.get());
+  box.show();
+  QApplication::setActiveWindow(form.get());
+  dialogs.whileShown = [&] { QApplication::setActiveWindow(&box); };
+  fs.files["/data/vykaz.txt"] = "Tržby;A.1.;100\r\n";
+  form->workspace().mode = 6;
+  form->showLoadedState();
+  setText("Edit3", "/data/vykaz.txt");
+  setText("Edit42", ";");
+  setText("Edit43", "3");
+  setText("Edit44", "1");
+  setText("Edit45", "2");
+  find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>().at(0)->setChecked(true);
+  find<QLabel>("StatusPanel3")->clear();
+  click("BitBtn3");
+  QApplication::setActiveWindow(form.get());
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."});
+  EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
+  EXPECT_EQ(form->workspace().table.cell(1, 0), " Text výkazu");
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 280);
+}
+
 TEST_F(MainWindowTest, HintsGoToTheFirstStatusPanelAndPathBoxesHintTheirPaths) {
   QStatusTipEvent hover(QStringLiteral("Zadat cestu k souboru s daty"));
   QApplication::sendEvent(form.get(), &hover);

@@ -8,8 +8,9 @@ namespace kalkora {
 // still work.
 void acceptDigitsOnly(QLineEdit* box);
 
-// Coefficient boxes turn the first "." into "," when they lose the focus,
-// since the coefficients are read as decimal numbers with a comma.
+// Coefficient boxes turn the first "." into "," when the focus moves on to
+// another control, since the coefficients are read as decimal numbers with a
+// comma.
 void commaOnFocusOut(QLineEdit* box);
 
 }  // namespace kalkora

@@ -49,7 +49,13 @@ TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
 TEST_F(MainWindowTest, CoefficientBoxesTurnTheirFirstDotIntoACommaOnLeaving) {
   for (const char* name : {"Edit8", "Edit14", "Edit31", "Edit34"}) {
     setText(name, "0.001.5");
-    QFocusEvent leave(QEvent::FocusOut);
+    // Its context menu or another window takes the focus only for a while.
+    for (const Qt::FocusReason away : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+      QFocusEvent leave(QEvent::FocusOut, away);
+      QApplication::sendEvent(edit(name), &leave);
+      EXPECT_EQ(text(name), "0.001.5") << name;
+    }
+    QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);
     QApplication::sendEvent(edit(name), &leave);
     EXPECT_EQ(text(name), "0,001.5") << name;
   }

@@ -71,6 +71,12 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   if (loadSettings()) showLoadedState();
 }
 
+TForm1::~TForm1() {
+  // The table view reads the workspace, which is gone by the time the window
+  // base class closes a window still shown and lays out its children.
+  delete table_;
+}
+
 bool TForm1::loadSettings() {
   FormPlacement loaded = placement();
   bool complete = true;

@@ -25,6 +25,7 @@ class TForm1 : public QMainWindow {
  public:
   // Creating the window loads `settings`; closing it saves them there.
   TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile settings, QWidget* parent = nullptr);
+  ~TForm1() override;
 
   Workspace& workspace() { return ws_; }
   Services services() { return Services{fs_, operationMessages_, regional_}; }

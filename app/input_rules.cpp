@@ -1,6 +1,7 @@
 #include "app/input_rules.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace kalkora {
@@ -9,6 +10,9 @@ namespace {
 bool passesDigitFilter(const QKeyEvent& key) {
   switch (key.key()) {
     case Qt::Key_Backspace:
+    // Delete edits the box without typing a character, though X11 hands it
+    // over with the text "\x7f".
+    case Qt::Key_Delete:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       return true;
@@ -27,11 +31,17 @@ class DigitFilter : public QObject {
   }
 };
 
+bool leavesForAWhile(const QFocusEvent& focus) {
+  return focus.reason() == Qt::PopupFocusReason || focus.reason() == Qt::ActiveWindowFocusReason;
+}
+
 class CommaOnFocusOut : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
+    // The focus leaves the box for another control, not for the box's own
+    // context menu or another window, after which the user is back in it.
+    if (event->type() == QEvent::FocusOut && !leavesForAWhile(*static_cast<QFocusEvent*>(event))) {
       auto* box = static_cast<QLineEdit*>(watched);
       QString text = box->text();
       const qsizetype dot = text.indexOf(QLatin1Char('.'));

@@ -4,11 +4,13 @@
 namespace kalkora {
 
 // Number boxes take digits and backspace only; every other typed character
-// (pasting with Ctrl+V included) is dropped. Cursor and focus keys still work.
+// (pasting with Ctrl+V included) is dropped. Delete, cursor and focus keys
+// still work.
 void acceptDigitsOnly(QLineEdit* box);
 
-// Coefficient boxes turn the first "." into "," when they lose the focus,
-// since the coefficients are read as decimal numbers with a comma.
+// Coefficient boxes turn the first "." into "," when the focus moves on to
+// another control, since the coefficients are read as decimal numbers with a
+// comma.
 void commaOnFocusOut(QLineEdit* box);
 
 }  // namespace kalkora

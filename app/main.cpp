@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
@@ -11,6 +14,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Import dat do aplikace Kalkora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Import dat do aplikace Kalkora"));
+  // Qt's own texts (file dialogs, buttons, the edit boxes' context menu) in
+  // Czech like the rest of the program, where the translations are installed.
+  QTranslator qtCzech;
+  if (qtCzech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtCzech);
 
   kalkora::DiskFileSystem fs;
   kalkora::QtDialogs dialogs;

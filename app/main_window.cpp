@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QScreen>
 #include <QStatusTipEvent>
@@ -68,6 +69,12 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   // A load stopped by a value it cannot take leaves the window as it stands:
   // the remaining creation steps do not run.
   if (loadSettings()) showLoadedState();
+}
+
+TForm1::~TForm1() {
+  // The table view reads the workspace, which is gone by the time the window
+  // base class closes a window still shown and lays out its children.
+  delete table_;
 }
 
 bool TForm1::loadSettings() {
@@ -203,6 +210,21 @@ void TForm1::FormActivate() {
   setDefinitionButtonsEnabled(true);
 }
 
+void TForm1::OperationMessages::notice(const std::string& text) {
+  form_.dialogs_.notice(text);
+  returned();
+}
+
+void TForm1::OperationMessages::warning(const std::string& text) {
+  form_.dialogs_.warning(text);
+  returned();
+}
+
+void TForm1::OperationMessages::returned() {
+  form_.FormActivate();
+  form_.awayInProgramWindow_ = false;
+}
+
 void TForm1::ToolButton9Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -230,12 +252,13 @@ bool TForm1::event(QEvent* event) {
       return true;
     case QEvent::WindowDeactivate: {
       const QWidget* active = QApplication::activeWindow();
-      deactivatedByErrorBox_ = active && active->objectName() == QLatin1String(QtDialogs::kErrorBoxName);
+      awayInProgramWindow_ = active && active->objectName() != QLatin1String(QtDialogs::kErrorBoxName) &&
+                             !qobject_cast<const QFileDialog*>(active);
       break;
     }
     case QEvent::WindowActivate:
-      if (!deactivatedByErrorBox_) FormActivate();
-      deactivatedByErrorBox_ = false;
+      if (awayInProgramWindow_) FormActivate();
+      awayInProgramWindow_ = false;
       break;
     default:
       break;

@@ -25,9 +25,10 @@ class TForm1 : public QMainWindow {
  public:
   // Creating the window loads `settings`; closing it saves them there.
   TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile settings, QWidget* parent = nullptr);
+  ~TForm1() override;
 
   Workspace& workspace() { return ws_; }
-  Services services() { return Services{fs_, dialogs_, regional_}; }
+  Services services() { return Services{fs_, operationMessages_, regional_}; }
   Dialogs& dialogs() { return dialogs_; }
   // What the export opens the workbook with; the program sets the xlsx file
   // backend, tests a recording one. Without it no spreadsheet is available.
@@ -92,7 +93,24 @@ class TForm1 : public QMainWindow {
   void showLoadResult();
   std::optional<std::string> chooseFile(const QString& initialFolder, const char* filter);
 
+  // The message boxes of the readers and the account check. Their operation
+  // goes on after the box, so the return from it counts as an activation at
+  // once, before the operation writes what an activation resets (a load's
+  // own headers and widths), not when the desktop hands the activation back
+  // later.
+  class OperationMessages : public Messages {
+   public:
+    explicit OperationMessages(TForm1& form) : form_(form) {}
+    void notice(const std::string& text) override;
+    void warning(const std::string& text) override;
+
+   private:
+    void returned();
+    TForm1& form_;
+  };
+
   Dialogs& dialogs_;
+  OperationMessages operationMessages_{*this};
   FileSystem& fs_;
   Regional regional_;
   Workspace ws_;
@@ -103,9 +121,11 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 4> definitionButtons_{};
   std::array<QLabel*, 4> statusPanels_{};
   QString currentHint_;
-  // Closing the error box hands activation back without counting as a return
-  // from another window of the program.
-  bool deactivatedByErrorBox_ = false;
+  // Whether the window that took the activation from this one was another
+  // window of the program whose closing counts as a return: a progress
+  // window, the definition editor or a message box, but neither the error
+  // box, a file dialog nor another program.
+  bool awayInProgramWindow_ = false;
   bool shown_ = false;
 
   TForm2* form2_ = nullptr;

@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -13,6 +16,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/qt_dialogs.h"
 #include "main_window_fixture.h"
 #include "turnovers/definition_file.h"
 
@@ -32,6 +36,11 @@ TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
     EXPECT_EQ(text(name), "123") << name;
     QTest::keyClick(edit(name), Qt::Key_Backspace);
     EXPECT_EQ(text(name), "12") << name;
+    // Delete as X11 delivers it, with the text "\x7f".
+    edit(name)->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(edit(name), &del);
+    EXPECT_EQ(text(name), "2") << name;
   }
   // Other boxes take anything.
   setText("Edit2", "");
@@ -42,7 +51,13 @@ TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
 TEST_F(MainWindowTest, CoefficientBoxesTurnTheirFirstDotIntoACommaOnLeaving) {
   for (const char* name : {"Edit8", "Edit14", "Edit31", "Edit34"}) {
     setText(name, "0.001.5");
-    QFocusEvent leave(QEvent::FocusOut);
+    // Its context menu or another window takes the focus only for a while.
+    for (const Qt::FocusReason away : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+      QFocusEvent leave(QEvent::FocusOut, away);
+      QApplication::sendEvent(edit(name), &leave);
+      EXPECT_EQ(text(name), "0.001.5") << name;
+    }
+    QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);
     QApplication::sendEvent(edit(name), &leave);
     EXPECT_EQ(text(name), "0,001.5") << name;
   }
@@ -94,6 +109,57 @@ TEST_F(MainWindowTest, ActivationResetsTurnoverHeadersWidthsAndStatusBar) {
     EXPECT_EQ(form->importTable()->tableColumnWidth(column), (std::array{11, 110, 120, 180}[column]));
   EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
   EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
+}
+
+TEST_F(MainWindowTest, ActivationCountsOnlyReturnsFromTheProgramsOwnWindows) {
+  form->show();
+  ImportTable& table = form->workspace().table;
+  // Leaves the main window for `other` and comes back; true when the
+  // return reset the header texts.
+  const auto returnResets = [&](QWidget* other) {
+    QApplication::setActiveWindow(form.get());
+    table.setCell(1, 0, " Označení řádku");
+    QApplication::setActiveWindow(other);
+    QApplication::setActiveWindow(form.get());
+    return table.cell(1, 0) == " Číslo účtu";
+  };
+  QDialog progressWindow(form.get());
+  progressWindow.show();
+  EXPECT_TRUE(returnResets(&progressWindow));
+  QDialog errorBox(form.get());
+  errorBox.setObjectName(QString::fromLatin1(QtDialogs::kErrorBoxName));
+  errorBox.show();
+  EXPECT_FALSE(returnResets(&errorBox));
+  QFileDialog fileDialog(form.get());
+  fileDialog.show();
+  EXPECT_FALSE(returnResets(&fileDialog));
+  EXPECT_FALSE(returnResets(nullptr));  // another program
+}
+
+TEST_F(MainWindowTest, AMessageDuringALoadCountsAsReturnBeforeTheLoadGoesOn) {
+  form->show();
+  // The box takes the activation while it is up; the desktop hands it back
+  // only after the load has finished.
+  QDialog box(form.get());
+  box.show();
+  QApplication::setActiveWindow(form.get());
+  dialogs.whileShown = [&] { QApplication::setActiveWindow(&box); };
+  fs.files["/data/vykaz.txt"] = "Tržby;A.1.;100\r\n";
+  form->workspace().mode = 6;
+  form->showLoadedState();
+  setText("Edit3", "/data/vykaz.txt");
+  setText("Edit42", ";");
+  setText("Edit43", "3");
+  setText("Edit44", "1");
+  setText("Edit45", "2");
+  find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>().at(0)->setChecked(true);
+  find<QLabel>("StatusPanel3")->clear();
+  click("BitBtn3");
+  QApplication::setActiveWindow(form.get());
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."});
+  EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
+  EXPECT_EQ(form->workspace().table.cell(1, 0), " Text výkazu");
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 280);
 }
 
 TEST_F(MainWindowTest, HintsGoToTheFirstStatusPanelAndPathBoxesHintTheirPaths) {

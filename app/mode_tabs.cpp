@@ -272,6 +272,9 @@ QTabWidget* buildModeTabs(QWidget* parent) {
   tabs->addTab(taxPortal(tabs), QStringLiteral("Daňový portál MF"));
   tabs->addTab(p501(tabs), QStringLiteral("Výkaz P 5-01"));
   for (int index = 3; index < tabs->count(); ++index) tabs->setTabVisible(index, false);
+  // The tab bar draws its current tab even when that tab is hidden, as a
+  // sliver of its caption above the page; eliding squeezes that to nothing.
+  tabs->setElideMode(Qt::ElideRight);
   return tabs;
 }
 

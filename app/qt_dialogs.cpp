@@ -49,12 +49,18 @@ void QtDialogs::error(const std::string& text) {
   showBox(parent_, QMessageBox::Critical, {}, text, kErrorBoxName);
 }
 
+// The file type list shows each description as the filter string gives it,
+// without the patterns Qt would append to it once more.
+constexpr QFileDialog::Options kFilterAsGiven = QFileDialog::HideNameFilterDetails;
+
 std::optional<std::string> QtDialogs::openFile(const std::string& initialFolder, const std::string& filter) {
-  return chosen(QFileDialog::getOpenFileName(parent_, {}, q(initialFolder), qtFileFilter(filter)));
+  return chosen(
+      QFileDialog::getOpenFileName(parent_, {}, q(initialFolder), qtFileFilter(filter), nullptr, kFilterAsGiven));
 }
 
 std::optional<std::string> QtDialogs::saveFile(const std::string& initialFolder, const std::string& filter) {
-  return chosen(QFileDialog::getSaveFileName(parent_, {}, q(initialFolder), qtFileFilter(filter)));
+  return chosen(
+      QFileDialog::getSaveFileName(parent_, {}, q(initialFolder), qtFileFilter(filter), nullptr, kFilterAsGiven));
 }
 
 void QtDialogs::openInShell(const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(q(path))); }

@@ -112,7 +112,10 @@ int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::os
     loadSettings(options, ws, fs);
     applyOptions(options, ws, services.regional);
     loadByMode(ws, services);
-    if (options.controlCsv) writeControlCsv(fs, *options.controlCsv, ws.table);
+    if (options.controlCsv) {
+      writeControlCsv(fs, *options.controlCsv, ws.table);
+      messages.notice(kControlCsvDone);
+    }
     if (options.dump) writeDump(options, ws, fs, out);
     if (options.period && !exportWorkbook(options, ws, services, makeSpreadsheet)) return 1;
   } catch (const Error& e) {

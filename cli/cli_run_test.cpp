@@ -63,6 +63,7 @@ TEST(CliRun, LoadsWritesControlCsvAndDumps) {
   std::ostringstream out, err;
   EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 0) << err.str();
   EXPECT_EQ(fs.files["k.csv"], ";311;1;\r\n");
+  EXPECT_EQ(err.str(), "Kontrolní csv soubor byl vygenerován.\n");
   EXPECT_NE(out.str().find("[\"\", \"311\", \"1\", \"\"]"), std::string::npos) << out.str();
   EXPECT_NE(out.str().find("\"loaded\": 1"), std::string::npos);
 }

@@ -22,6 +22,7 @@ std::string reason(int err) {
     case ENOSPC: return "na disku není místo";
     case EROFS: return "disk je jen pro čtení";
     case ENAMETOOLONG: return "cesta je příliš dlouhá";
+    case EIO: return "chyba čtení nebo zápisu na zařízení";
     default: return "chyba systému souborů č. " + std::to_string(err);
   }
 }

@@ -52,6 +52,9 @@ TEST(DiskFileSystem, FailuresCarryCzechMessages) {
   DiskFileSystem fs;
   EXPECT_NE(messageOf([&] { fs.readFile((dir.path / "chybi.csv").string()); }).find("neexistuje"), std::string::npos);
   EXPECT_NE(messageOf([&] { fs.readFile(dir.path.string()); }).find("složku"), std::string::npos);
+  // A file that opens but cannot be read: the kernel refuses reads of a
+  // process's own memory file at unmapped addresses.
+  EXPECT_NE(messageOf([&] { fs.readFile("/proc/self/mem"); }).find("chyba čtení nebo zápisu"), std::string::npos);
   EXPECT_NE(messageOf([&] { fs.writeFile((dir.path / "x" / "y.csv").string(), "a"); }).find("nelze zapsat"),
             std::string::npos);
   EXPECT_NE(messageOf([&] { fs.writeFile("", "a"); }).find("není zadaná cesta"), std::string::npos);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libpugixml-dev libzip-dev zlib1g-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth

@@ -27,19 +27,34 @@ std::string removeQuotes(std::string text) { return removeFirst(std::move(text),
 
 std::string removeSpaces(std::string text) { return removeFirst(std::move(text), U' ', 5); }
 
-std::string removeThousandsSeparators(std::string text, const Regional& regional) {
+namespace {
+
+// Every thousands separator of the regional settings replaced by `with`, in
+// one pass: a field of a million separators must not cost a million moves of
+// the rest of the text.
+std::string replaceThousandsSeparators(const std::string& text, const Regional& regional, std::string_view with) {
   if (regional.thousandsSeparator == 0) return text;
   const std::string needle = encodeUtf8(std::u32string(1, regional.thousandsSeparator));
-  for (auto pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos)) text.erase(pos, needle.size());
-  return text;
+  std::string out;
+  out.reserve(text.size());
+  size_t from = 0;
+  for (auto pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, from)) {
+    out.append(text, from, pos - from);
+    out += with;
+    from = pos + needle.size();
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+}  // namespace
+
+std::string removeThousandsSeparators(std::string text, const Regional& regional) {
+  return replaceThousandsSeparators(text, regional, "");
 }
 
 std::string markThousandsSeparators(std::string text, const Regional& regional) {
-  if (regional.thousandsSeparator == 0) return text;
-  const std::string needle = encodeUtf8(std::u32string(1, regional.thousandsSeparator));
-  for (auto pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos + 1))
-    text.replace(pos, needle.size(), "x");
-  return text;
+  return replaceThousandsSeparators(text, regional, "x");
 }
 
 std::string checkCharacters(std::string text, int lowest) {

@@ -11,8 +11,12 @@ TEST(AmountSteps, RemovalStepsTakeAtMostTheirCount) {
   Regional r;
   r.thousandsSeparator = U'\u00A0';
   EXPECT_EQ(removeThousandsSeparators("1\u00A0234\u00A0567", r), "1234567");
+  EXPECT_EQ(markThousandsSeparators("1\u00A0234\u00A0567\u00A0", r), "1x234x567x");
+  r.thousandsSeparator = U' ';
+  EXPECT_EQ(removeThousandsSeparators("  1 2  ", r), "12");
   r.thousandsSeparator = 0;
   EXPECT_EQ(removeThousandsSeparators("1 234", r), "1 234");
+  EXPECT_EQ(markThousandsSeparators("1 234", r), "1 234");
 }
 
 TEST(AmountSteps, CharacterCheckAndZeroTest) {

@@ -11,7 +11,7 @@ TEST(CliEndToEnd, CsvTurnoversLoadIntoTheDumpAndControlCsv) {
                                      "Castka=2", "--set", "PrvniRadek=2", "--decimal", ",", "--thousands", " ",
                                      "--control-csv", dir.file("kontrola.csv"), "--dump", "-"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.err, "Kontrolní csv soubor byl vygenerován.\n");
   EXPECT_NE(r.out.find("[\"\", \"311\", \"1234,50\", \"\"]"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("[\"\", \"0211\", \"12,34\", \"\"]"), std::string::npos) << r.out;
   EXPECT_EQ(dir.read("kontrola.csv"), ";311;1234,50;\r\n;0211;12,34;\r\n");

@@ -22,7 +22,7 @@ TEST(CliEndToEnd, XmlTurnoversFromASettingsFile) {
   const CliResult r = runKalkoraCli({"--settings", dir.file("kalkora-import.ini"), "--decimal", ",", "--thousands",
                                      " ", "--control-csv", dir.file("kontrola.csv"), "--dump", "-"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.err, "Kontrolní csv soubor byl vygenerován.\n");
   EXPECT_NE(r.out.find("\"mode\": 2"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\"loaded\": 3"), std::string::npos) << r.out;
   EXPECT_EQ(dir.read("kontrola.csv"), ";311000;1234,56;\r\n;\xE8\x31;8;\r\n");

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,12 +16,14 @@ class RecordingDialogs : public Dialogs {
  public:
   std::vector<std::string> shown;
   std::deque<std::optional<std::string>> fileAnswers;
+  // Runs while a message box is up, e.g. to let it take the activation.
+  std::function<void()> whileShown;
 
   void answerNextFile(std::optional<std::string> path) { fileAnswers.push_back(std::move(path)); }
 
-  void notice(const std::string& text) override { shown.push_back("notice: " + text); }
-  void warning(const std::string& text) override { shown.push_back("warning: " + text); }
-  void error(const std::string& text) override { shown.push_back("error: " + text); }
+  void notice(const std::string& text) override { box("notice: " + text); }
+  void warning(const std::string& text) override { box("warning: " + text); }
+  void error(const std::string& text) override { box("error: " + text); }
   std::optional<std::string> openFile(const std::string& folder, const std::string& filter) override {
     shown.push_back("open: " + folder + " | " + filter);
     return nextAnswer();
@@ -32,6 +35,10 @@ class RecordingDialogs : public Dialogs {
   void openInShell(const std::string& path) override { shown.push_back("shell: " + path); }
 
  private:
+  void box(std::string text) {
+    shown.push_back(std::move(text));
+    if (whileShown) whileShown();
+  }
   std::optional<std::string> nextAnswer() {
     if (fileAnswers.empty()) return std::nullopt;
     std::optional<std::string> answer = std::move(fileAnswers.front());

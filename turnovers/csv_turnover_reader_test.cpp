@@ -124,10 +124,13 @@ TEST_F(CsvLoad, EmptyFileAndFileWithoutSeparators) {
   EXPECT_EQ(rows(), (Rows{{"311", "0"}}));
 }
 
-TEST_F(CsvLoad, Windows1250SourceAndOverlongLine) {
-  load(std::string("311;1\xA0") + "234\r\n" + std::string(10 * 1024 * 1024, '9') + "\r\n");
+TEST_F(CsvLoad, Windows1250SourceAndOverlongLines) {
+  std::string grouped;  // 10 MB of digits, each followed by a thousands separator
+  for (int i = 0; i < 5 * 1024 * 1024; ++i) grouped += "1\xA0";
+  load(std::string("311;1\xA0") + "234\r\n" + std::string(10 * 1024 * 1024, '9') + "\r\n502;" + grouped + "\r\n");
   EXPECT_EQ(ws.table.cell(2, 1), "1234");
-  EXPECT_EQ(ws.table.rowCount(), 2);  // the 10 MB line has no separator
+  ASSERT_EQ(ws.table.rowCount(), 3);  // the first 10 MB line has no separator
+  EXPECT_EQ(ws.table.cell(2, 2), std::string(5 * 1024 * 1024, '1'));
 }
 
 }  // namespace kalkora

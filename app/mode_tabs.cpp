@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/widget_factory.h"
+#include "statements/statement_types.h"
 
 namespace kalkora {
 namespace {
@@ -175,17 +176,10 @@ QWidget* csvStatements(QWidget* parent) {
   form.edit("Edit31", kCoefficient, 80);
   form.add(QStringLiteral("Zatržením se importují i sumační řádky"), makeCheckBox("CheckBox12", {}, sheet));
 
-  formBesideRadioGroup(sheet, form, makeRadioGroup("RadioGroup1", QStringLiteral("Vybrat typ výkazu:"),
-                                   {QStringLiteral("Rozvaha vzor 2015 - aktiva"),
-                                    QStringLiteral("Rozvaha vzor 2015 - pasiva"),
-                                    QStringLiteral("Výsledovka vzor 2015"),
-                                    QStringLiteral("Rozvaha vzor od 1.1.2016 - aktiva"),
-                                    QStringLiteral("Rozvaha vzor od 1.1. 2016 - pasiva"),
-                                    QStringLiteral("Výsledovka vzor od 1.1.2016"),
-                                    QStringLiteral("Slovenská súvaha SK - aktiva"),
-                                    QStringLiteral("Slovenská súvaha SK - pasiva"),
-                                    QStringLiteral("Slovenská výsledovka")},
-                                   sheet));
+  // The captions are the statement types' own, so the list and the reader cannot drift apart.
+  QStringList types;
+  for (const CsvStatementType& type : csvStatementTypes()) types << QString::fromUtf8(type.caption);
+  formBesideRadioGroup(sheet, form, makeRadioGroup("RadioGroup1", QStringLiteral("Vybrat typ výkazu:"), types, sheet));
   return sheet;
 }
 

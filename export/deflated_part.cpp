@@ -1,6 +1,6 @@
 #include "export/deflated_part.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <memory>
 
@@ -10,32 +10,26 @@
 namespace kalkora {
 namespace {
 
-// Level 1 writes worksheet XML several times faster than the default level
-// and only about a quarter larger.
+// libdeflate at level 1 compresses worksheet XML several times faster than
+// zlib's default level, and still smaller than zlib's own level 1.
 constexpr int kLevel = 1;
 constexpr size_t kThreadedSize = 1 << 20;
 
 DeflatedPart deflatePart(std::string_view bytes) {
   DeflatedPart part;
   part.size = bytes.size();
-  part.crc = static_cast<std::uint32_t>(
-      crc32_z(crc32_z(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
-  z_stream stream{};
-  if (deflateInit2(&stream, kLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw Error("Sešit nelze uložit: nedostatek paměti pro kompresi.");
+  part.crc = libdeflate_crc32(0, bytes.data(), bytes.size());
+  const std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)> compressor(
+      libdeflate_alloc_compressor(kLevel), &libdeflate_free_compressor);
+  if (!compressor) throw Error("Sešit nelze uložit: nedostatek paměti pro kompresi.");
   // The bound is about the size of the input, but worksheet XML shrinks to a
   // few per cent of it: an uninitialised buffer leaves the pages it never
   // writes untouched, where a zero-filled string would touch them all.
-  const uLong bound = deflateBound(&stream, static_cast<uLong>(bytes.size()));
-  const std::unique_ptr<Bytef[]> out(new Bytef[bound]);
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-  stream.avail_in = static_cast<uInt>(bytes.size());
-  stream.next_out = out.get();
-  stream.avail_out = static_cast<uInt>(bound);
-  const int result = deflate(&stream, Z_FINISH);
-  part.data.assign(reinterpret_cast<const char*>(out.get()), stream.total_out);
-  deflateEnd(&stream);
-  if (result != Z_STREAM_END) throw Error("Sešit nelze uložit: kompresi části se nepodařilo dokončit.");
+  const size_t bound = libdeflate_deflate_compress_bound(compressor.get(), bytes.size());
+  const std::unique_ptr<char[]> out(new char[bound]);
+  const size_t written = libdeflate_deflate_compress(compressor.get(), bytes.data(), bytes.size(), out.get(), bound);
+  if (written == 0) throw Error("Sešit nelze uložit: kompresi části se nepodařilo dokončit.");
+  part.data.assign(out.get(), written);
   return part;
 }
 

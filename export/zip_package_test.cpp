@@ -67,4 +67,16 @@ TEST(ZipPackage, RefusesWhatIsNoZipAndWhatUnpacksTooFar) {
   EXPECT_EQ(errorOf([&] { package.read("xl/missing.xml"); }), "Sešit k.xlsx je poškozený: část xl/missing.xml chybí.");
 }
 
+TEST(ZipPackage, ADamagedPartIsRefusedWhenRead) {
+  xlsx_test::ScratchFolder folder;
+  std::string workbook = xlsx_test::readBytes(xlsx_test::makeKalkoraWorkbook(folder.path("k.xlsx")));
+  const std::string stored = PackageView(workbook).raw("xl/workbook.xml");
+  const size_t at = workbook.find(stored);
+  ASSERT_NE(at, std::string::npos);
+  workbook[at + stored.size() / 2] ^= 0x5A;  // the size stays, the content or its CRC no longer fits
+  ZipPackage package(workbook, "k.xlsx");
+  EXPECT_EQ(errorOf([&] { package.read("xl/workbook.xml"); }),
+            "Sešit k.xlsx je poškozený: část xl/workbook.xml nelze přečíst.");
+}
+
 }  // namespace kalkora

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n
-  libpugixml-dev libzip-dev zlib1g-dev libxlsxwriter-dev
+  libpugixml-dev libzip-dev libdeflate-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth
 )

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/import_table.h"
+#include "model/import_table.h"
 
 namespace kalkora {
 

@@ -1,6 +1,6 @@
 #include "app/erp_presets.h"
 
-#include "app/xml_mapping.h"
+#include "model/xml_mapping.h"
 
 namespace kalkora {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <span>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "platform/ini_file.h"
 
 namespace kalkora {

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "platform/ini_file.h"
 
 namespace kalkora {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/xml_mapping.h"
+#include "model/xml_mapping.h"
 #include "platform/number.h"
 
 namespace kalkora {

@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "app/parameters.h"
+#include "model/parameters.h"
 
 namespace kalkora {
 

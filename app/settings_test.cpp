@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "xml_flags_text.h"
+#include "testing/xml_flags_text.h"
 
-#include "memory_file_system.h"
+#include "testing/memory_file_system.h"
 #include "platform/number.h"
 
 namespace kalkora {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "bench_support.h"
 #include "platform/file_system.h"
 #include "turnovers/csv_turnover_reader.h"

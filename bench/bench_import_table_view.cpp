@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/import_table_view.h"
+#include "gui/import_table_view.h"
 
 namespace {
 

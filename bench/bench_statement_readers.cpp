@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "platform/file_system.h"
 #include "bench_support.h"
 #include "statements/p501_report_reader.h"

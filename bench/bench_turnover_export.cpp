@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <string>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "bench_support.h"
-#include "export/recording_spreadsheet.h"
+#include "testing/recording_spreadsheet.h"
 #include "export/turnover_export.h"
-#include "export/xlsx_spreadsheet.h"
-#include "export/xlsx_test_support.h"
+#include "app/spreadsheet_backend.h"
+#include "testing/xlsx_test_support.h"
 #include "platform/file_system.h"
 #include "turnovers/account_check.h"
 
@@ -86,12 +86,12 @@ int main(int argc, char** argv) {
                 check, exported);
 
     start = std::chrono::steady_clock::now();
-    kalkora::XlsxSpreadsheet xlsx(fs, kalkora::Regional{});
-    xlsx.open(workbook);
+    const auto xlsx = kalkora::makeFileSpreadsheet(fs, kalkora::Regional{});
+    xlsx->open(workbook);
     const double opened = seconds(start);
-    kalkora::naplnDaty(ws, fs, xlsx, progress);
+    kalkora::naplnDaty(ws, fs, *xlsx, progress);
     const double filled = seconds(start);
-    xlsx.close();
+    xlsx->close();
     const double saved = seconds(start);
     std::printf("  into the %.1f MB workbook: open %.3f s, export %.3f s, save %.3f s; with the check %.3f s\n",
                 megabytes, opened, filled - opened, saved - filled, check + saved);

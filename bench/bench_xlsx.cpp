@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "export/xlsx_spreadsheet.h"
-#include "export/xlsx_test_support.h"
+#include "xlsx/xlsx_spreadsheet.h"
+#include "testing/xlsx_test_support.h"
 
 namespace {
 

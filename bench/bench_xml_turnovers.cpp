@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/workspace.h"
-#include "app/xml_mapping.h"
+#include "model/workspace.h"
+#include "model/xml_mapping.h"
 #include "platform/file_system.h"
 #include "turnovers/xml_turnover_reader.h"
 #include "bench_support.h"

@@ -5,7 +5,7 @@
 #include "app/settings.h"
 #include "app/settings_location.h"
 #include "app/settings_keys.h"
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "cli/json_dump.h"
 #include "export/turnover_export.h"
 #include "export/workbook_session.h"

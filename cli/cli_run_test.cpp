@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "export/recording_spreadsheet.h"
+#include "testing/recording_spreadsheet.h"
 #include "export/workbook_session.h"
-#include "memory_file_system.h"
+#include "testing/memory_file_system.h"
 #include "turnovers/definition_file.h"
 
 namespace kalkora {

@@ -2,16 +2,14 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
-#include "export/xlsx_spreadsheet.h"
+#include "app/spreadsheet_backend.h"
 
 namespace {
 
 // The workbook file itself; never shown, kalkora-cli starts no other program.
-std::unique_ptr<kalkora::Spreadsheet> xlsxSpreadsheet(kalkora::FileSystem& fs, const kalkora::Regional& regional,
+std::unique_ptr<kalkora::Spreadsheet> fileSpreadsheet(kalkora::FileSystem& fs, const kalkora::Regional& regional,
                                                       const std::optional<std::string>& output) {
-  auto spreadsheet = std::make_unique<kalkora::XlsxSpreadsheet>(fs, regional);
-  if (output) spreadsheet->setOutputPath(*output);
-  return spreadsheet;
+  return kalkora::makeFileSpreadsheet(fs, regional, {}, output);
 }
 
 }  // namespace
@@ -25,5 +23,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   kalkora::DiskFileSystem fs;
-  return kalkora::runCli(*options, fs, std::cout, std::cerr, xlsxSpreadsheet);
+  return kalkora::runCli(*options, fs, std::cout, std::cerr, fileSpreadsheet);
 }

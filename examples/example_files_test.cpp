@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
-#include "export/recording_spreadsheet.h"
+#include "model/workspace.h"
+#include "testing/recording_spreadsheet.h"
 #include "export/turnover_export.h"
 #include "platform/file_system.h"
 #include "platform/number.h"
-#include "recording_messages.h"
+#include "testing/recording_messages.h"
 #include "turnovers/csv_turnover_reader.h"
 
 namespace kalkora {

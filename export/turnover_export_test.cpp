@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "export/recording_spreadsheet.h"
-#include "memory_file_system.h"
+#include "testing/recording_spreadsheet.h"
+#include "testing/memory_file_system.h"
 #include "platform/error.h"
 #include "platform/number.h"
 #include "turnovers/definition_file.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 #include "export/spreadsheet.h"
 
 namespace kalkora {

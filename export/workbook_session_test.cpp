@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "export/recording_spreadsheet.h"
+#include "testing/recording_spreadsheet.h"
 #include "platform/error.h"
-#include "recording_messages.h"
+#include "testing/recording_messages.h"
 
 namespace kalkora {
 namespace {

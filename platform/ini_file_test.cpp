@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "memory_file_system.h"
+#include "testing/memory_file_system.h"
 
 namespace kalkora {
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-settings=build/app/kalkora-import.ini
+settings=build/gui/kalkora-import.ini
 if [ ! -e "$settings" ]; then
   here=$(pwd)
   {
@@ -17,4 +17,4 @@ if [ ! -e "$settings" ]; then
     printf '[Nastaveni]\r\nUcet=1\r\nCastka=3\r\nPrvniRadek=2\r\nAktivniList=1\r\n'
   } > "$settings"
 fi
-exec ./build/app/kalkora-import "$@"
+exec ./build/gui/kalkora-import "$@"

@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/csv_fields.h"
-#include "app/source_file.h"
+#include "model/csv_fields.h"
+#include "model/source_file.h"
 #include "platform/number.h"
 #include "platform/operation_stopped.h"
-#include "statements/amount_steps.h"
+#include "model/amount_steps.h"
 #include "statements/csv_statement_source.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"

@@ -1,6 +1,6 @@
 #include "statements/csv_statement_source.h"
 
-#include "app/csv_fields.h"
+#include "model/csv_fields.h"
 #include "platform/number.h"
 
 namespace kalkora {

@@ -1,6 +1,6 @@
 #include "statements/p501_report_reader.h"
 
-#include "reader_fixture.h"
+#include "testing/reader_fixture.h"
 #include "statements/p501_targets.h"
 
 namespace kalkora {

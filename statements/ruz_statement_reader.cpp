@@ -2,11 +2,11 @@
 
 #include <pugixml.hpp>
 
-#include "app/source_file.h"
+#include "model/source_file.h"
 #include "platform/file_system.h"
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
-#include "statements/amount_steps.h"
+#include "model/amount_steps.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"
 

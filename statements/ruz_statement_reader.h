@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/workspace.h"
+#include "model/workspace.h"
 
 namespace kalkora {
 

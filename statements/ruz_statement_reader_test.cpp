@@ -1,6 +1,6 @@
 #include "statements/ruz_statement_reader.h"
 
-#include "reader_fixture.h"
+#include "testing/reader_fixture.h"
 
 namespace kalkora {
 namespace {

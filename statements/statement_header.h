@@ -1,5 +1,5 @@
 #pragma once
-#include "app/import_table.h"
+#include "model/import_table.h"
 
 namespace kalkora {
 

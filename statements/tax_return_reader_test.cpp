@@ -1,7 +1,7 @@
 #include "statements/tax_return_reader.h"
 
 #include "platform/cp1250.h"
-#include "reader_fixture.h"
+#include "testing/reader_fixture.h"
 
 namespace kalkora {
 namespace {

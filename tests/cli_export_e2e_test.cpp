@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_process.h"
-#include "export/xlsx_spreadsheet.h"
+#include "xlsx/xlsx_spreadsheet.h"
 #include "platform/file_system.h"
 
 namespace kalkora::e2e {

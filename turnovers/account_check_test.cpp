@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "memory_file_system.h"
+#include "testing/memory_file_system.h"
 #include "platform/error.h"
-#include "recording_messages.h"
+#include "testing/recording_messages.h"
 #include "turnovers/definition_file.h"
 
 namespace kalkora {

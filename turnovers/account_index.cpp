@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/import_table.h"
+#include "model/import_table.h"
 
 namespace kalkora {
 

@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "app/csv_fields.h"
+#include "model/csv_fields.h"
 #include "platform/cp1250.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
 #include "platform/number.h"
-#include "statements/amount_steps.h"
+#include "model/amount_steps.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {

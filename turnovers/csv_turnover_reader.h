@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "app/source_file.h"
-#include "app/workspace.h"
+#include "model/source_file.h"
+#include "model/workspace.h"
 
 namespace kalkora {
 

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <pugixml.hpp>
 
-#include "app/xml_mapping.h"
+#include "model/xml_mapping.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
-#include "statements/amount_steps.h"
+#include "model/amount_steps.h"
 #include "turnovers/account_check.h"
 #include "turnovers/csv_turnover_reader.h"
 

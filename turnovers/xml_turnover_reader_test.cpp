@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/xml_mapping.h"
-#include "memory_file_system.h"
+#include "model/xml_mapping.h"
+#include "testing/memory_file_system.h"
 #include "platform/operation_stopped.h"
 #include "platform/cp1250.h"
-#include "recording_messages.h"
+#include "testing/recording_messages.h"
 #include "turnovers/csv_turnover_reader.h"
 
 namespace kalkora {

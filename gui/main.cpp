@@ -1,0 +1,40 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "gui/main_window.h"
+#include "gui/qt_dialogs.h"
+#include "app/settings_location.h"
+#include "app/spreadsheet_backend.h"
+#include "platform/file_system.h"
+#include "platform/system_regional.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Import dat do aplikace Kalkora"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Import dat do aplikace Kalkora"));
+  // Qt's own texts (file dialogs, buttons, the edit boxes' context menu) in
+  // Czech like the rest of the program, where the translations are installed.
+  QTranslator qtCzech;
+  if (qtCzech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtCzech);
+
+  kalkora::DiskFileSystem fs;
+  kalkora::QtDialogs dialogs;
+  // The program's windows, created in this order: the main window, then the
+  // turnover export window, the definition editor and the statement export
+  // window, which stay hidden until shown modally.
+  const kalkora::SettingsLocation location = kalkora::defaultSettingsLocation();
+  const kalkora::Regional regional = kalkora::systemRegional();
+  kalkora::TForm1 form1(dialogs, fs, regional, kalkora::SettingsFile(location.path, location.fallbackPath));
+  dialogs.setParent(&form1);
+  // The export writes the workbook file and then opens it in the user's
+  // spreadsheet program.
+  form1.setSpreadsheetFactory([&] {
+    return kalkora::makeFileSpreadsheet(fs, regional, [&](const std::string& path) { dialogs.openInShell(path); });
+  });
+  form1.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,348 @@
+#include "gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui/qt_dialogs.h"
+#include "testing/main_window_fixture.h"
+#include "turnovers/definition_file.h"
+
+namespace kalkora {
+namespace {
+
+const char* const kDefinitionButtons[] = {"ToolButton11", "ToolButton12", "ToolButton5", "ToolButton6"};
+
+using Shown = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
+  for (const char* name : {"Edit1", "Edit5", "Edit6", "Edit7", "Edit9"}) {
+    setText(name, "");
+    QTest::keyClicks(edit(name), "a1-2 x,3.");
+    EXPECT_EQ(text(name), "123") << name;
+    QTest::keyClick(edit(name), Qt::Key_Backspace);
+    EXPECT_EQ(text(name), "12") << name;
+    // Delete as X11 delivers it, with the text "\x7f".
+    edit(name)->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(edit(name), &del);
+    EXPECT_EQ(text(name), "2") << name;
+  }
+  // Other boxes take anything.
+  setText("Edit2", "");
+  QTest::keyClicks(edit("Edit2"), "a;");
+  EXPECT_EQ(text("Edit2"), "a;");
+}
+
+TEST_F(MainWindowTest, CoefficientBoxesTurnTheirFirstDotIntoACommaOnLeaving) {
+  for (const char* name : {"Edit8", "Edit14", "Edit31", "Edit34"}) {
+    setText(name, "0.001.5");
+    // Its context menu or another window takes the focus only for a while.
+    for (const Qt::FocusReason away : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+      QFocusEvent leave(QEvent::FocusOut, away);
+      QApplication::sendEvent(edit(name), &leave);
+      EXPECT_EQ(text(name), "0.001.5") << name;
+    }
+    QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(edit(name), &leave);
+    EXPECT_EQ(text(name), "0,001.5") << name;
+  }
+  setText("Edit37", "0.5");  // the tax-portal coefficient has no such rule
+  QFocusEvent leave(QEvent::FocusOut);
+  QApplication::sendEvent(edit("Edit37"), &leave);
+  EXPECT_EQ(text("Edit37"), "0.5");
+}
+
+TEST_F(MainWindowTest, TabChangeSetsTheModeAndTheDefinitionButtons) {
+  auto* tabs = find<QTabWidget>("PageControl1");
+  tabs->setCurrentIndex(2);
+  EXPECT_EQ(form->workspace().mode, 3);
+  for (const char* name : kDefinitionButtons) EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
+  tabs->setCurrentIndex(0);
+  EXPECT_EQ(form->workspace().mode, 1);
+  for (const char* name : kDefinitionButtons) EXPECT_TRUE(find<QToolButton>(name)->isEnabled()) << name;
+  tabs->setCurrentIndex(1);
+  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_TRUE(find<QToolButton>("ToolButton6")->isEnabled());
+}
+
+TEST_F(MainWindowTest, StoredModeFiveShowsItsPageWithoutAHeaderUntilActivationEnablesButtons) {
+  auto* tabs = find<QTabWidget>("PageControl1");
+  EXPECT_FALSE(tabs->isTabVisible(4));
+  form->workspace().mode = 5;
+  form->showLoadedState();
+  EXPECT_EQ(tabs->currentWidget()->objectName(), QStringLiteral("TabSheet5"));
+  EXPECT_FALSE(tabs->isTabVisible(tabs->currentIndex()));
+  EXPECT_EQ(form->workspace().mode, 5);
+  for (const char* name : kDefinitionButtons) EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
+
+  form->FormActivate();
+  for (const char* name : kDefinitionButtons) EXPECT_TRUE(find<QToolButton>(name)->isEnabled()) << name;
+  click("ToolButton6");
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Pro export výkazů nemá smysl kontrolovat použití účtů."});
+}
+
+TEST_F(MainWindowTest, ActivationResetsTurnoverHeadersWidthsAndStatusBar) {
+  ImportTable& table = form->workspace().table;
+  table.setCell(1, 0, " Označení řádku");
+  form->importTable()->setColumnWidths({30, 280, 70, 100});
+  form->FormActivate();
+  const QAbstractItemModel& model = *form->importTable()->model();
+  EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral(" Číslo účtu"));
+  EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral(" Konečný stav"));
+  EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral(" Podle definice bude exportován do"));
+  for (int column = 0; column < 4; ++column)
+    EXPECT_EQ(form->importTable()->tableColumnWidth(column), (std::array{11, 110, 120, 180}[column]));
+  EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
+  EXPECT_EQ(find<QLabel>("StatusPanel2")->text(), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
+}
+
+TEST_F(MainWindowTest, ActivationCountsOnlyReturnsFromTheProgramsOwnWindows) {
+  form->show();
+  ImportTable& table = form->workspace().table;
+  // Leaves the main window for `other` and comes back; true when the
+  // return reset the header texts.
+  const auto returnResets = [&](QWidget* other) {
+    QApplication::setActiveWindow(form.get());
+    table.setCell(1, 0, " Označení řádku");
+    QApplication::setActiveWindow(other);
+    QApplication::setActiveWindow(form.get());
+    return table.cell(1, 0) == " Číslo účtu";
+  };
+  QDialog progressWindow(form.get());
+  progressWindow.show();
+  EXPECT_TRUE(returnResets(&progressWindow));
+  QDialog errorBox(form.get());
+  errorBox.setObjectName(QString::fromLatin1(QtDialogs::kErrorBoxName));
+  errorBox.show();
+  EXPECT_FALSE(returnResets(&errorBox));
+  QFileDialog fileDialog(form.get());
+  fileDialog.show();
+  EXPECT_FALSE(returnResets(&fileDialog));
+  EXPECT_FALSE(returnResets(nullptr));  // another program
+}
+
+TEST_F(MainWindowTest, AMessageDuringALoadCountsAsReturnBeforeTheLoadGoesOn) {
+  form->show();
+  // The box takes the activation while it is up; the desktop hands it back
+  // only after the load has finished.
+  QDialog box(form.get());
+  box.show();
+  QApplication::setActiveWindow(form.get());
+  dialogs.whileShown = [&] { QApplication::setActiveWindow(&box); };
+  fs.files["/data/vykaz.txt"] = "Tržby;A.1.;100\r\n";
+  form->workspace().mode = 6;
+  form->showLoadedState();
+  setText("Edit3", "/data/vykaz.txt");
+  setText("Edit42", ";");
+  setText("Edit43", "3");
+  setText("Edit44", "1");
+  setText("Edit45", "2");
+  find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>().at(0)->setChecked(true);
+  find<QLabel>("StatusPanel3")->clear();
+  click("BitBtn3");
+  QApplication::setActiveWindow(form.get());
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."});
+  EXPECT_EQ(find<QLabel>("StatusPanel3")->text(), QStringLiteral("Verze 4.25 / 10.4.2024 (CSV,XML)"));
+  EXPECT_EQ(form->workspace().table.cell(1, 0), " Text výkazu");
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 280);
+}
+
+TEST_F(MainWindowTest, HintsGoToTheFirstStatusPanelAndPathBoxesHintTheirPaths) {
+  QStatusTipEvent hover(QStringLiteral("Zadat cestu k souboru s daty"));
+  QApplication::sendEvent(form.get(), &hover);
+  form->FormActivate();
+  EXPECT_EQ(find<QLabel>("StatusPanel0")->text(), QStringLiteral("Zadat cestu k souboru s daty"));
+
+  form->workspace().params.Edit3 = "/data/obraty.csv";
+  form->workspace().params.balanceDefinitionPath = "/d/rozvaha.txt";
+  form->showLoadedState();
+  EXPECT_EQ(edit("Edit3")->toolTip(), QStringLiteral("/data/obraty.csv"));
+  EXPECT_EQ(text("Edit24"), "/d/rozvaha.txt");
+  EXPECT_EQ(edit("Edit24")->statusTip(), QStringLiteral("/d/rozvaha.txt"));
+}
+
+TEST_F(MainWindowTest, LoadsACsvFileChosenThroughTheToolbar) {
+  fs.files["/data/obraty.csv"] = "311;1234,56\r\n501;-10\r\n";
+  dialogs.answerNextFile("/data/obraty.csv");
+  click("ToolButton2");
+  EXPECT_EQ(text("Edit3"), "/data/obraty.csv");
+  EXPECT_EQ(dialogs.shown.back().substr(dialogs.shown.back().find(" | ")),
+            " | podporované soubory (*.csv, *.xml)|*.csv;*.xml| csv soubory (*.csv)|*.csv|XML soubory (*.xml)|*.xml");
+
+  // Mode 0 loads nothing.
+  click("BitBtn3");
+  EXPECT_EQ(form->workspace().table.cell(1, 1), "");
+
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+  setText("Edit5", "1");
+  setText("Edit6", "2");
+  setText("Edit7", "0");
+  click("BitBtn3");
+  EXPECT_EQ(dialogs.shown.size(), 1u) << dialogs.shown.back();
+  EXPECT_EQ(text("Edit7"), "1");
+  const QAbstractItemModel& model = *form->importTable()->model();
+  ASSERT_EQ(model.rowCount(), 2);
+  EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("311"));
+  EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("1234,56"));
+  EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("501"));
+}
+
+TEST_F(MainWindowTest, AccountCheckButtonLabelsTheAccountsAndFocusesTheTable) {
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  fs.files["/d/obraty.csv"] = "311;10\r\n";
+  fs.files["/d/rozvaha.txt"] = "Pohledávky\r\n   072 Pohledávky\r\n31,\r\n";
+  form->workspace().params.balanceDefinitionPath = "/d/rozvaha.txt";
+  form->workspace().params.incomeDefinitionPath = "/d/vysledovka.txt";
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+  setText("Edit3", "/d/obraty.csv");
+  setText("Edit5", "1");
+  setText("Edit6", "2");
+  click("BitBtn3");
+  edit("Edit5")->setFocus();
+
+  // Without the income-statement definition: its message, the balance-sheet
+  // labels, and the focus stays where it was.
+  click("ToolButton6");
+  EXPECT_EQ(dialogs.shown.back(), std::string("error: ") + kIncomeDefinitionMissing);
+  const QAbstractItemModel& model = *form->importTable()->model();
+  EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("  Pohledávky"));
+  EXPECT_TRUE(edit("Edit5")->hasFocus());
+
+  fs.files["/d/vysledovka.txt"] = "";
+  click("ToolButton6");
+  EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("  Pohledávky"));
+  EXPECT_TRUE(form->importTable()->hasFocus());
+}
+
+TEST_F(MainWindowTest, LoadFailureGoesToTheErrorBox) {
+  form->workspace().mode = 1;
+  setText("Edit5", "1");
+  setText("Edit6", "2");
+  click("BitBtn3");  // no source file chosen
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].rfind("error: ", 0), 0u) << dialogs.shown[0];
+}
+
+TEST_F(MainWindowTest, AStoppedLoadShowsAPlainMessageAndP501WidthsFollowItsLoad) {
+  fs.files["/data/vykaz.csv"] = "1;100\r\n";
+  setText("Edit3", "/data/vykaz.csv");
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  click("BitBtn3");  // no statement type chosen
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte."});
+
+  form->workspace().mode = 6;
+  form->showLoadedState();
+  setText("Edit42", ";");
+  setText("Edit43", "2");
+  setText("Edit44", "1");
+  setText("Edit45", "1");
+  find<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>().at(0)->setChecked(true);
+  click("BitBtn3");
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 280);
+  form->FormActivate();
+  EXPECT_EQ(form->importTable()->tableColumnWidth(1), 110);
+}
+
+TEST_F(MainWindowTest, ControlCsvReportsSuccessOnlyWhenWritten) {
+  ImportTable& table = form->workspace().table;
+  table.setRowCount(2);
+  table.setCell(1, 1, "311");
+  table.setCell(2, 1, "1234,5678");
+  setText("Edit10", "/out/kontrola.csv");
+  click("BitBtn5");
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Kontrolní csv soubor byl vygenerován."});
+  EXPECT_EQ(fs.files["/out/kontrola.csv"], ";311;1234,56;\r\n");
+
+  dialogs.shown.clear();
+  setText("Edit10", "");
+  click("BitBtn5");
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].rfind("error: ", 0), 0u) << dialogs.shown[0];
+}
+
+TEST_F(MainWindowTest, OpenInProgramButtonsNeedASourcePath) {
+  for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn16", "BitBtn9"}) click(name);
+  EXPECT_EQ(dialogs.shown,
+            Shown(4, "notice: Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje"));
+  dialogs.shown.clear();
+  setText("Edit3", "/data/obraty.csv");
+  click("BitBtn16");
+  EXPECT_EQ(dialogs.shown, Shown{"shell: /data/obraty.csv"});
+}
+
+TEST_F(MainWindowTest, FileChoicesSetPathsAndCancelChangesNothing) {
+  // Without a settings file the mode is 6, and only the first activation
+  // enables the definition buttons.
+  form->FormActivate();
+  dialogs.answerNextFile("/k/kalkora.xlsx");
+  click("ToolButton1");
+  EXPECT_EQ(text("Edit4"), "/k/kalkora.xlsx");
+  EXPECT_EQ(form->workspace().params.workbookPath, "/k/kalkora.xlsx");
+  EXPECT_NE(dialogs.shown.back().find(
+                " | excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*"),
+            std::string::npos);
+
+  click("ToolButton1");  // cancelled
+  EXPECT_EQ(text("Edit4"), "/k/kalkora.xlsx");
+
+  dialogs.answerNextFile("/d/rozvaha.txt");
+  dialogs.answerNextFile("/d/vysledovka.txt");
+  click("ToolButton11");
+  click("ToolButton12");
+  EXPECT_EQ(form->workspace().params.balanceDefinitionPath, "/d/rozvaha.txt");
+  EXPECT_EQ(form->workspace().params.incomeDefinitionPath, "/d/vysledovka.txt");
+  EXPECT_EQ(text("Edit24"), "/d/rozvaha.txt");
+  EXPECT_EQ(text("Edit25"), "/d/vysledovka.txt");
+
+  dialogs.answerNextFile("/p/manual.pdf");
+  click("ToolButton8");
+  EXPECT_EQ(dialogs.shown.back(), "shell: /p/manual.pdf");
+}
+
+TEST_F(MainWindowTest, ControlsRoundTripThroughParameters) {
+  Parameters& p = form->workspace().params;
+  EXPECT_EQ(text("Edit10"), "C:\\test.csv");
+  EXPECT_EQ(text("Edit7"), "1");
+  EXPECT_TRUE(find<QCheckBox>("CheckBox14")->isChecked());
+  EXPECT_FALSE(find<QCheckBox>("CheckBox14")->isEnabled());
+  p.Edit42 = ",";
+  p.xmlFlags[6] = true;  // CheckBox7
+  p.RadioGroup1 = 4;
+  p.RadioGroup3 = 1;
+  form->writeControls();
+  EXPECT_EQ(text("Edit42"), ",");
+  EXPECT_TRUE(find<QCheckBox>("CheckBox7")->isChecked());
+
+  Parameters before = p;
+  p = Parameters{};
+  form->readControls();
+  EXPECT_EQ(p.Edit42, ",");
+  EXPECT_TRUE(p.xmlFlags[6]);
+  EXPECT_EQ(p.RadioGroup1, 4);
+  EXPECT_EQ(p.RadioGroup3, 1);
+
+  p.RadioGroup1 = -1;  // no statement type chosen
+  form->writeControls();
+  form->readControls();
+  EXPECT_EQ(p.RadioGroup1, -1);
+}
+
+}  // namespace kalkora

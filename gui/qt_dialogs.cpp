@@ -1,0 +1,68 @@
+#include "gui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace kalkora {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// A box with one OK button and the application title unless a caption is given.
+void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const std::string& text,
+             const char* objectName = nullptr) {
+  QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationName() : caption, q(text), QMessageBox::Ok,
+                  parent);
+  if (objectName) box.setObjectName(QString::fromLatin1(objectName));
+  box.exec();
+}
+
+std::optional<std::string> chosen(const QString& path) {
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+}  // namespace
+
+QString qtFileFilter(const std::string& filter) {
+  const QStringList parts = q(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) pattern = pattern.trimmed();
+    filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+void QtDialogs::notice(const std::string& text) { showBox(parent_, QMessageBox::Information, {}, text); }
+
+void QtDialogs::warning(const std::string& text) {
+  showBox(parent_, QMessageBox::Warning, QStringLiteral("Upozornění"), text);
+}
+
+void QtDialogs::error(const std::string& text) {
+  showBox(parent_, QMessageBox::Critical, {}, text, kErrorBoxName);
+}
+
+// The file type list shows each description as the filter string gives it,
+// without the patterns Qt would append to it once more.
+constexpr QFileDialog::Options kFilterAsGiven = QFileDialog::HideNameFilterDetails;
+
+std::optional<std::string> QtDialogs::openFile(const std::string& initialFolder, const std::string& filter) {
+  return chosen(
+      QFileDialog::getOpenFileName(parent_, {}, q(initialFolder), qtFileFilter(filter), nullptr, kFilterAsGiven));
+}
+
+std::optional<std::string> QtDialogs::saveFile(const std::string& initialFolder, const std::string& filter) {
+  return chosen(
+      QFileDialog::getSaveFileName(parent_, {}, q(initialFolder), qtFileFilter(filter), nullptr, kFilterAsGiven));
+}
+
+void QtDialogs::openInShell(const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(q(path))); }
+
+}  // namespace kalkora

@@ -1,0 +1,124 @@
+#include "gui/turnover_export_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "testing/recording_spreadsheet.h"
+#include "testing/main_window_fixture.h"
+#include "turnovers/definition_file.h"
+
+namespace kalkora {
+namespace {
+
+// A main window in mode 1 with a loaded turnover file and both definitions,
+// whose export writes into recording spreadsheets.
+class TurnoverExportWindowTest : public MainWindowTest {
+ protected:
+  std::vector<std::string> calls;  // of every spreadsheet the window opened
+  int spreadsheets = 0;
+  std::string statusWhenClosed;
+  // The window as the user saw it when closing it: caption, labels, bar
+  // maxima and positions, its offset from the main window.
+  std::vector<std::string> windowWhenClosed;
+
+  void SetUp() override {
+    fs.files["/d/obraty.csv"] = "311;1000,5\r\n601;-200\r\n";
+    fs.files["/d/rozvaha.txt"] = "Pohledávky\r\n   072 Pohledávky\r\n311,\r\n";
+    fs.files["/d/vysledovka.txt"] = "Tržby\r\n   001Tržby\r\n-601,\r\n";
+    form->setSpreadsheetFactory([this] {
+      ++spreadsheets;
+      auto s = std::make_unique<RecordingSpreadsheet>(
+          std::vector<std::string>{"Úvod", "Rozvahy netto", "Výsledovky", "Analýza"});
+      s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
+      return s;
+    });
+    Parameters& p = form->workspace().params;
+    p.workbookPath = "/d/kalkora.xlsx";
+    p.balanceDefinitionPath = "/d/rozvaha.txt";
+    p.incomeDefinitionPath = "/d/vysledovka.txt";
+    find<QTabWidget>("PageControl1")->setCurrentIndex(2);  // mode 3, then 1
+    find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    setText("Edit3", "/d/obraty.csv");
+    setText("Edit5", "1");
+    setText("Edit6", "2");
+    setText("Edit1", "1");
+    click("BitBtn3");
+  }
+
+  // Presses "Export do Kalkora" and, once the export window has done its
+  // work (or shown its error), "Odchod".
+  void exportAndLeave() {
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      auto* form2 = qobject_cast<TForm2*>(QApplication::activeModalWidget());
+      if (!form2) return;
+      const QString status = form2->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+      const bool failed = !dialogs.shown.empty() && dialogs.shown.back().starts_with("error: ");
+      if (status != QString::fromUtf8(kExportDone) && !failed) return;
+      statusWhenClosed = status.toStdString();
+      const auto* bar1 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+      const auto* bar2 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
+      const QPoint offset = form2->pos() - form->pos();
+      windowWhenClosed = {form2->windowTitle().toStdString(),
+                          form2->findChild<QLabel*>(QStringLiteral("Label2"))->text().toStdString(),
+                          form2->findChild<QLabel*>(QStringLiteral("Label3"))->text().toStdString(),
+                          std::to_string(bar1->value()) + "/" + std::to_string(bar1->maximum()),
+                          std::to_string(bar2->value()) + "/" + std::to_string(bar2->maximum()),
+                          std::to_string(offset.x()) + "," + std::to_string(offset.y())};
+      form2->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    timer.start();
+    click("BitBtn4");
+  }
+
+  std::vector<std::string> writes() const {
+    std::vector<std::string> w;
+    for (const std::string& c : calls)
+      if (c.starts_with("number")) w.push_back(c);
+    return w;
+  }
+};
+
+}  // namespace
+
+TEST_F(TurnoverExportWindowTest, ExportButtonFillsThePeriodThroughTheExportWindow) {
+  EXPECT_EQ(form->workspace().table.cell(3, 1), "  Pohledávky");
+  exportAndLeave();
+  EXPECT_EQ(statusWhenClosed, kExportDone);
+  EXPECT_EQ(windowWhenClosed, (std::vector<std::string>{"Naplnění Kalkora daty daného období", "Plním rozvahu",
+                                                        "Plním výsledovku", "1/250", "1/90", "200,200"}));
+  EXPECT_EQ(writes(), (std::vector<std::string>{"number 2 72 7 1000,5", "number 3 1 7 200"}));
+  EXPECT_EQ(calls[1], "open /d/kalkora.xlsx");
+  EXPECT_EQ(calls[calls.size() - 2], "calculation automatic");
+  EXPECT_EQ(calls.back(), "close");
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+}
+
+TEST_F(TurnoverExportWindowTest, ExportErrorStaysInTheWindowWithoutARetry) {
+  form->workspace().params.incomeDefinitionPath = "/d/chybi.txt";
+  exportAndLeave();
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{std::string("error: ") + kIncomeDefinitionMissing});
+  EXPECT_EQ(statusWhenClosed, kExportWorking);
+  EXPECT_EQ(writes(), std::vector<std::string>{"number 2 72 7 1000,5"});
+  EXPECT_EQ(spreadsheets, 1);
+  EXPECT_EQ(calls.back(), "close");
+}
+
+TEST_F(TurnoverExportWindowTest, PeriodBelowOneIsRefusedWithFocusInThePeriodBox) {
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  setText("Edit1", "00");
+  click("BitBtn4");
+  EXPECT_EQ(dialogs.shown,
+            std::vector<std::string>{"notice: Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora."});
+  EXPECT_TRUE(edit("Edit1")->hasFocus());
+  EXPECT_EQ(spreadsheets, 0);
+}
+
+}  // namespace kalkora

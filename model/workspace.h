@@ -1,0 +1,33 @@
+#pragma once
+#include <array>
+#include <optional>
+
+#include "model/import_table.h"
+#include "model/parameters.h"
+#include "platform/regional.h"
+
+namespace kalkora {
+
+class FileSystem;
+class Messages;
+
+// The state the main window owns and every reader, the account check and the
+// exporters work on: controls, import table, import mode, loaded count.
+struct Workspace {
+  Parameters params;
+  ImportTable table;
+  int mode = 0;  // 0 until chosen, then 1..6
+  int loadedCount = 0;
+  // Widths in pixels that the last load asks the window to give the table's
+  // columns 0..3; only the P 5-01 reader sets them.
+  std::optional<std::array<int, ImportTable::kColumns>> columnWidths;
+};
+
+// What the core needs from the machine, passed down explicitly.
+struct Services {
+  FileSystem& fs;
+  Messages& messages;
+  Regional regional;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,84 @@
+#include "testing/recording_spreadsheet.h"
+
+#include "platform/error.h"
+#include "platform/number.h"
+
+namespace kalkora {
+namespace {
+
+std::string position(int sheet, int row, int column) {
+  return std::to_string(sheet) + " " + std::to_string(row) + " " + std::to_string(column);
+}
+
+}  // namespace
+
+RecordingSpreadsheet::RecordingSpreadsheet(std::vector<std::string> sheetNames)
+    : sheetNames_(std::move(sheetNames)) {}
+
+void RecordingSpreadsheet::record(std::string call) {
+  if (beforeCall) beforeCall(call);
+  calls.push_back(std::move(call));
+}
+
+void RecordingSpreadsheet::checkSheet(int sheet) const {
+  if (sheet < 1 || sheet > static_cast<int>(sheetNames_.size()))
+    throw Error("List č. " + std::to_string(sheet) + " v sešitu není.");
+}
+
+void RecordingSpreadsheet::checkCell(int sheet, int row, int column) const {
+  checkSheet(sheet);
+  if (row < 1 || row > kMaxRow || column < 1 || column > kMaxColumn)
+    throw Error("Buňka (" + std::to_string(row) + ", " + std::to_string(column) + ") leží mimo list.");
+}
+
+void RecordingSpreadsheet::setCell(int sheet, int row, int column, std::string text) {
+  cells_[{sheet, row, column}] = std::move(text);
+}
+
+std::string RecordingSpreadsheet::cell(int sheet, int row, int column) const {
+  const auto it = cells_.find({sheet, row, column});
+  return it == cells_.end() ? std::string() : it->second;
+}
+
+int RecordingSpreadsheet::count(const std::string& callPrefix) const {
+  int n = 0;
+  for (const std::string& call : calls) n += call.starts_with(callPrefix) ? 1 : 0;
+  return n;
+}
+
+void RecordingSpreadsheet::open(const std::string& path) { record("open " + path); }
+
+void RecordingSpreadsheet::setVisible(bool visible) { record(visible ? "visible 1" : "visible 0"); }
+
+void RecordingSpreadsheet::setCalculation(Calculation mode) {
+  record(mode == Calculation::Manual ? "calculation manual" : "calculation automatic");
+}
+
+std::string RecordingSpreadsheet::sheetName(int sheet) {
+  record("name " + std::to_string(sheet));
+  checkSheet(sheet);
+  return sheetNames_[static_cast<size_t>(sheet - 1)];
+}
+
+std::string RecordingSpreadsheet::readCell(int sheet, int row, int column) {
+  record("read " + position(sheet, row, column));
+  checkCell(sheet, row, column);
+  return cell(sheet, row, column);
+}
+
+void RecordingSpreadsheet::writeNumber(int sheet, int row, int column, double value) {
+  const std::string text = formatShortest(value, U',');
+  record("number " + position(sheet, row, column) + " " + text);
+  checkCell(sheet, row, column);
+  cells_[{sheet, row, column}] = text;
+}
+
+void RecordingSpreadsheet::writeZeroText(int sheet, int row, int column) {
+  record("zero " + position(sheet, row, column));
+  checkCell(sheet, row, column);
+  cells_[{sheet, row, column}] = "0";
+}
+
+void RecordingSpreadsheet::close() { record("close"); }
+
+}  // namespace kalkora

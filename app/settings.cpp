@@ -1,5 +1,8 @@
 #include "app/settings.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -82,9 +85,16 @@ std::string* pathHint(PathHints& hints, const std::string& control) {
 }  // namespace
 
 FormPlacement clipToScreen(FormPlacement placement, ScreenArea screen) {
+  // The stored values can be any integer, so the edges are computed in 64
+  // bits, and a clipped size that no int holds saturates.
+  const auto clipped = [](int start, int& size, int end) {
+    if (std::int64_t{start} + size < end) return;
+    size = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{end} - start, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+  };
   // The size is clipped against the window's own edges, before top and left are.
-  if (placement.top + placement.height >= screen.bottom) placement.height = screen.bottom - placement.top;
-  if (placement.left + placement.width >= screen.right) placement.width = screen.right - placement.left;
+  clipped(placement.top, placement.height, screen.bottom);
+  clipped(placement.left, placement.width, screen.right);
   if (placement.top < 0) placement.top = 0;
   if (placement.left < 0) placement.left = 0;
   return placement;

@@ -1,13 +1,20 @@
 // Writes a turnover CSV of N lines (digit groups, quotes and decimal points
-// mixed) and times its load through the same code as the window.
+// mixed) and times its load through the same code as the window, then the
+// whole kalkora-cli process on it, beside Python's csv module merely
+// splitting the same file when python3 is there. Last, the peak memory of
+// kalkora-cli on 10 MB of empty lines.
 //   bench_csv_turnovers [lines...]   default: 100000 1000000
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "model/workspace.h"
 #include "bench_support.h"
+#include "model/workspace.h"
 #include "platform/file_system.h"
 #include "turnovers/csv_turnover_reader.h"
 
@@ -28,10 +35,41 @@ std::string makeCsv(long lines) {
   return csv;
 }
 
+struct Run {
+  double seconds = 0;
+  long peakMb = 0;
+  bool ok = false;
+};
+
+// Runs a shell command (its last program replacing the shell) and measures
+// that process alone: wall time and peak resident memory.
+Run run(const std::string& command) {
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  Run r;
+  r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  r.peakMb = usage.ru_maxrss / 1024;
+  r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return r;
+}
+
+std::string cliLoad(const std::string& path) {
+  return std::string(KALKORA_CLI) + " --mode 1 --source " + path +
+         " --set Ucet=1 --set Castka=3 --set PrvniRadek=2 --set Oddelovac=';' >/dev/null";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<long> sizes = benchSizes(argc, argv, {100000, 1000000});
+  const bool python = std::system("command -v python3 >/dev/null 2>&1") == 0;
   kalkora::DiskFileSystem fs;
   SilentMessages messages;
   for (long n : sizes) {
@@ -47,6 +85,20 @@ int main(int argc, char** argv) {
     kalkora::naplnitCsvObraty(ws, services);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("CSV turnovers: %ld lines -> %d rows in %.3f s\n", n, ws.table.rowCount() - 1, seconds);
+    const Run cli = run(cliLoad(path));
+    std::printf("  kalkora-cli process: %.3f s, peak %ld MB%s\n", cli.seconds, cli.peakMb, cli.ok ? "" : " (failed)");
+    if (python) {
+      const Run split = run("python3 -c 'import csv, sys\nfor row in csv.reader(open(sys.argv[1], encoding=\"utf-8\", "
+                            "newline=\"\"), delimiter=\";\"): pass' " + path);
+      std::printf("  python3 csv split:   %.3f s, peak %ld MB (kalkora-cli %.1f times as fast)\n", split.seconds,
+                  split.peakMb, split.seconds / cli.seconds);
+    }
     std::remove(path.c_str());
   }
+  const std::string empty = "/tmp/kalkora_bench_empty_lines.csv";
+  fs.writeFile(empty, std::string(10 << 20, '\n'));
+  const Run cli = run(cliLoad(empty));
+  std::printf("10 MB of empty lines: kalkora-cli %.3f s, peak %ld MB%s\n", cli.seconds, cli.peakMb,
+              cli.ok ? "" : " (failed)");
+  std::remove(empty.c_str());
 }

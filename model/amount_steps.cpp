@@ -1,5 +1,7 @@
 #include "model/amount_steps.h"
 
+#include <algorithm>
+
 #include "platform/cp1250.h"
 #include "platform/number.h"
 
@@ -30,37 +32,42 @@ std::string removeSpaces(std::string text) { return removeFirst(std::move(text),
 namespace {
 
 // Every thousands separator of the regional settings replaced by `with`, in
-// one pass: a field of a million separators must not cost a million moves of
-// the rest of the text.
-std::string replaceThousandsSeparators(const std::string& text, const Regional& regional, std::string_view with) {
+// one pass and in place (`with` is never longer than the separator): a field
+// of a million separators must not cost a million moves of the rest of the
+// text, nor any field a new string.
+std::string replaceThousandsSeparators(std::string text, const Regional& regional, std::string_view with) {
   if (regional.thousandsSeparator == 0) return text;
   const std::string needle = encodeUtf8(std::u32string(1, regional.thousandsSeparator));
-  std::string out;
-  out.reserve(text.size());
-  size_t from = 0;
-  for (auto pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, from)) {
-    out.append(text, from, pos - from);
-    out += with;
-    from = pos + needle.size();
+  size_t in = text.find(needle);
+  if (in == std::string::npos) return text;
+  size_t out = in;
+  while (in < text.size()) {
+    if (text.compare(in, needle.size(), needle) == 0) {
+      out = static_cast<size_t>(std::copy(with.begin(), with.end(), text.begin() + static_cast<std::ptrdiff_t>(out)) -
+                                text.begin());
+      in += needle.size();
+    } else {
+      text[out++] = text[in++];
+    }
   }
-  out.append(text, from, std::string::npos);
-  return out;
+  text.resize(out);
+  return text;
 }
 
 }  // namespace
 
 std::string removeThousandsSeparators(std::string text, const Regional& regional) {
-  return replaceThousandsSeparators(text, regional, "");
+  return replaceThousandsSeparators(std::move(text), regional, "");
 }
 
 std::string markThousandsSeparators(std::string text, const Regional& regional) {
-  return replaceThousandsSeparators(text, regional, "x");
+  return replaceThousandsSeparators(std::move(text), regional, "x");
 }
 
 std::string checkCharacters(std::string text, int lowest) {
   bool rejected = false;
   forEachCodePoint(text, [&](char32_t c) {
-    const int code = cp1250Code(c);
+    const int code = c < 0x80 ? static_cast<int>(c) : cp1250Code(c);
     rejected = rejected || (code >= lowest && code <= 43) || (code >= 58 && code <= 127);
   });
   return rejected ? std::string() : text;
@@ -82,8 +89,14 @@ std::string applyCoefficient(std::string text, const std::string& coefficient, c
 std::string rewriteDecimalPoint(std::string text) {
   const auto dot = text.find('.');
   if (dot == std::string::npos) return text;
-  const std::u32string rest = decodeUtf8(std::string_view(text).substr(dot + 1));
-  return text.substr(0, dot) + "," + encodeUtf8(std::u32string_view(rest).substr(0, 2));
+  // An invalid byte reads as U+FFFD, and is kept as one.
+  if (!isValidUtf8(std::string_view(text).substr(dot + 1)))
+    text.replace(dot + 1, std::string::npos, encodeUtf8(decodeUtf8(std::string_view(text).substr(dot + 1))));
+  text[dot] = ',';
+  size_t end = dot + 1;
+  for (int kept = 0; kept < 2 && end < text.size(); ++kept) nextCodePoint(text, end);
+  text.resize(end);
+  return text;
 }
 
 }  // namespace kalkora::amount

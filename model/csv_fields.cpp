@@ -10,6 +10,10 @@ bool hasSeparator(std::string_view line, std::string_view separator) {
 }
 
 std::string csvField(std::string_view line, std::string_view separator, long long n) {
+  return std::string(csvFieldView(line, separator, n));
+}
+
+std::string_view csvFieldView(std::string_view line, std::string_view separator, long long n) {
   if (n < 1 || separator.empty()) return {};
   std::string_view rest = line;
   for (long long i = 1;; ++i) {
@@ -18,7 +22,7 @@ std::string csvField(std::string_view line, std::string_view separator, long lon
     // The line counts as ending with the separator: a last field without one
     // runs to the end of the line.
     const std::string_view field = pos == std::string_view::npos ? rest : rest.substr(0, pos);
-    if (i == n) return std::string(field);
+    if (i == n) return field;
     if (pos == std::string_view::npos) return {};
     rest.remove_prefix(pos + 1);
   }

@@ -10,6 +10,8 @@ namespace kalkora {
 // it with the separator's first character. Quotes do not protect anything.
 // n < 1 or beyond the last field gives "".
 std::string csvField(std::string_view line, std::string_view separator, long long n);
+// The same field as a view into the line.
+std::string_view csvFieldView(std::string_view line, std::string_view separator, long long n);
 
 // Field n (from 1) of a line whose fields each end with the separator: the
 // text between its (n-1)-th and n-th separator. Nothing is appended to the

@@ -1,6 +1,7 @@
 #include "model/import_table.h"
 
 #include <algorithm>
+#include <new>
 
 namespace kalkora {
 namespace {
@@ -11,6 +12,14 @@ constexpr int kInitialRows = 23;
 ImportTable::ImportTable() : rows_(kInitialRows) {}
 
 void ImportTable::setRowCount(int count) { rows_.resize(static_cast<size_t>(std::max(1, count))); }
+
+void ImportTable::reserveRows(int count) {
+  try {
+    rows_.reserve(static_cast<size_t>(std::max(1, count)));
+  } catch (const std::bad_alloc&) {
+    // Without the room the rows still come, a few reallocations later.
+  }
+}
 
 const std::string& ImportTable::cell(int column, int row) const {
   if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns) return kEmpty;

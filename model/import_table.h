@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/large_allocator.h"
+
 namespace kalkora {
 
 // The grid that passes loaded data from the readers to the exporters: text
@@ -19,6 +21,10 @@ class ImportTable {
   int rowCount() const { return static_cast<int>(rows_.size()); }
   // Lowering drops the rows beyond, raising adds empty rows. At least 1.
   void setRowCount(int count);
+  // Makes room for rows to come without adding any; a large reservation
+  // takes address space, and memory only as rows are added. Room the system
+  // refuses is passed over.
+  void reserveRows(int count);
 
   const std::string& cell(int column, int row) const;
   void setCell(int column, int row, std::string text);
@@ -41,7 +47,7 @@ class ImportTable {
   }
 
  private:
-  std::vector<Row> rows_;
+  std::vector<Row, LargeAllocator<Row>> rows_;
 };
 
 // The header texts of columns 1 to 3: " Číslo účtu", " Konečný stav" and

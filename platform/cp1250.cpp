@@ -1,6 +1,8 @@
 #include "platform/cp1250.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <unordered_map>
 
 namespace kalkora {
@@ -118,6 +120,12 @@ std::string encodeUtf8(std::u32string_view text) {
 
 bool isValidUtf8(std::string_view bytes) {
   for (size_t i = 0; i < bytes.size();) {
+    // Eight plain ASCII bytes at a time: most of a source file is ASCII.
+    std::uint64_t word;
+    if (i + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + i, 8), (word & 0x8080808080808080ull) == 0)) {
+      i += 8;
+      continue;
+    }
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
       continue;

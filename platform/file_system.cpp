@@ -66,24 +66,34 @@ bool DiskFileSystem::fileExists(const std::string& path) const {
 }
 
 std::string DiskFileSystem::readFile(const std::string& path) const {
+  std::string data;
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) data.reserve(static_cast<size_t>(st.st_size));
+  readPieces(path, [&](std::string_view piece) { data.append(piece); });
+  return data;
+}
+
+void DiskFileSystem::readPieces(const std::string& path, const std::function<void(std::string_view)>& piece) const {
   Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) throw Error(fileErrorMessage("Soubor nelze otevřít:", path, errno));
   struct stat st;
   if (::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode))
     throw Error(fileErrorMessage("Soubor nelze otevřít:", path, EISDIR));
-  std::string data;
-  if (st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
-  char buf[1 << 16];
+  // Full pieces but the last: a read may return less than asked.
+  std::string buf(size_t{1} << 18, '\0');
+  size_t filled = 0;
   for (;;) {
-    const ssize_t n = ::read(fd.get(), buf, sizeof buf);
-    if (n == 0) break;
+    const ssize_t n = ::read(fd.get(), buf.data() + filled, buf.size() - filled);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw Error(fileErrorMessage("Soubor nelze přečíst:", path, errno));
     }
-    data.append(buf, static_cast<size_t>(n));
+    filled += static_cast<size_t>(n);
+    if (n > 0 && filled < buf.size()) continue;
+    if (filled > 0) piece(std::string_view(buf.data(), filled));
+    if (n == 0) return;
+    filled = 0;
   }
-  return data;
 }
 
 void DiskFileSystem::writeFile(const std::string& path, std::string_view bytes) {

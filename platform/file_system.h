@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,11 @@ class FileSystem {
   virtual bool fileExists(const std::string& path) const = 0;
   // The whole file; raises Error with a Czech message when it cannot be read.
   virtual std::string readFile(const std::string& path) const = 0;
+  // The file in pieces, in order, so a large file never has to be held
+  // whole. Raises as readFile does. This one passes the whole file as one piece.
+  virtual void readPieces(const std::string& path, const std::function<void(std::string_view)>& piece) const {
+    piece(readFile(path));
+  }
   // Replaces the file atomically (temporary file beside it, then rename);
   // raises Error with a Czech message and leaves the old file when it cannot.
   virtual void writeFile(const std::string& path, std::string_view bytes) = 0;
@@ -21,6 +27,7 @@ class DiskFileSystem : public FileSystem {
  public:
   bool fileExists(const std::string& path) const override;
   std::string readFile(const std::string& path) const override;
+  void readPieces(const std::string& path, const std::function<void(std::string_view)>& piece) const override;
   void writeFile(const std::string& path, std::string_view bytes) override;
 };
 

@@ -66,9 +66,10 @@ std::string formatWhole(double value) {
   else
     rounded = std::round(value);
   if (rounded == 0) rounded = 0;  // no "-0"
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.0f", rounded);
-  return buf;
+  // A double's integer part has up to 309 digits; every one of them is printed.
+  std::string text(static_cast<size_t>(std::snprintf(nullptr, 0, "%.0f", rounded)), '\0');
+  std::snprintf(text.data(), text.size() + 1, "%.0f", rounded);
+  return text;
 }
 
 std::string formatShortest(double value, char32_t decimalSeparator) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +25,15 @@ std::string encodeText(const std::vector<std::string>& lines, Encoding encoding)
 
 // Splits at CR LF, LF or CR without any decoding.
 std::vector<std::string_view> splitLines(std::string_view text);
+
+// The lines of a file read in pieces and decoded as decodeText decodes
+// them, each passed as it is complete: memory stays within a piece and the
+// longest line, whatever the file's size. The file is read twice: first for
+// its encoding and its number of lines, which goes to lineCount before the
+// first line comes. Returns the number of lines; raises as the file system's
+// readFile does.
+class FileSystem;
+size_t forEachLine(const FileSystem& fs, const std::string& path, const std::function<void(size_t)>& lineCount,
+                   const std::function<void(std::string_view)>& line);
 
 }  // namespace kalkora

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth
 )
+# "fuzz": also what the libFuzzer harnesses need (scripts/fuzz.sh).
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,123 +1,191 @@
 #include "turnovers/csv_turnover_reader.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
+#include "model/amount_steps.h"
 #include "model/csv_fields.h"
 #include "platform/cp1250.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
 #include "platform/number.h"
-#include "model/amount_steps.h"
+#include "platform/text_file.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {
 namespace {
 
-// Amount cleaning steps 1 to 5 of one field; `lowest` is where the character
-// check's rejected codes start (0 for the first column, 21 for the second).
-std::string cleanAmountField(std::string field, int lowest, const Regional& regional) {
-  field = amount::removeQuotes(std::move(field));
-  field = amount::removeFirst(std::move(field), U'\u00C2', 5);
-  field = amount::removeThousandsSeparators(std::move(field), regional);
-  field = amount::removeSpaces(std::move(field));
-  return amount::checkCharacters(std::move(field), lowest);
+// Amount cleaning steps 1 to 5 of one field into buffer; `lowest` is where
+// the character check's rejected codes start (0 for the first column, 21 for
+// the second). Each step works in the buffer, so a field costs no allocation.
+void cleanAmountField(std::string& buffer, std::string_view field, int lowest, const Regional& regional) {
+  buffer.assign(field);
+  buffer = amount::removeQuotes(std::move(buffer));
+  buffer = amount::removeFirst(std::move(buffer), U'\u00C2', 5);
+  buffer = amount::removeThousandsSeparators(std::move(buffer), regional);
+  buffer = amount::removeSpaces(std::move(buffer));
+  buffer = amount::checkCharacters(std::move(buffer), lowest);
 }
 
 // Step 6: the first column wins whenever it carries a value, the second is
-// the fallback, "0" when neither has one.
-std::string chooseAmount(const std::string& first, const std::string& second) {
-  std::string text = second;
-  if (!first.empty() && first != "0" && first != "0,00" && first != "0.0") text = first;
-  return text.empty() ? "0" : text;
+// the fallback (empty meaning "0").
+const std::string& chooseAmount(const std::string& first, const std::string& second) {
+  const bool firstHasValue = !first.empty() && first != "0" && first != "0,00" && first != "0.0";
+  return firstHasValue ? first : second;
 }
 
 struct Columns {
   long long account, amount, amount2, accountLength;
 };
 
-void readLine(ImportTable& table, int row, const std::string& line, const Columns& cols, const Parameters& p,
-              const Regional& regional) {
-  if (!hasSeparator(line, p.Edit2)) {
-    table.setCell(1, row, "");
-    table.setCell(2, row, "");
-    return;
-  }
-  const std::string first = cleanAmountField(csvField(line, p.Edit2, cols.amount), 0, regional);
-  const std::string second =
-      cols.amount2 >= 1 ? cleanAmountField(csvField(line, p.Edit2, cols.amount2), 21, regional) : std::string();
-  std::string amountText = chooseAmount(first, second);
-  table.setCell(1, row, cleanAccount(csvField(line, p.Edit2, cols.account), cols.accountLength));
-  amountText = amount::rewriteDecimalPoint(std::move(amountText));
-  table.setCell(2, row, amount::applyCoefficient(std::move(amountText), p.Edit8, regional));
-}
-
 bool hasCodeIn0To47Or58To127(const std::string& account) {
   bool found = false;
   forEachCodePoint(account, [&](char32_t c) {
-    const int code = cp1250Code(c);
+    const int code = c < 0x80 ? static_cast<int>(c) : cp1250Code(c);
     found = found || code <= 47 || (code >= 58 && code <= 127);
   });
   return found;
 }
 
-void cleanUp(ImportTable& table) {
-  table.keepRowsIf(2, [](const ImportTable::Row& row) { return !row[1].empty(); });
-  table.keepRowsIf(1, [](const ImportTable::Row& row) { return !hasCodeIn0To47Or58To127(row[1]); });
+// Where the data rows start and which columns they take, read from the
+// tab's boxes; the columns only when there is a line to read.
+struct Layout {
+  size_t firstLine = 0;  // lines before it are skipped
+  Columns columns{};
+};
+
+Layout readLayout(Parameters& p, size_t lineCount) {
+  Layout layout;
+  if (p.Edit7 != "0") {
+    const long long first = toInteger(p.Edit7);
+    if (first > 1) layout.firstLine = static_cast<size_t>(first - 1);
+  }
+  if (p.Edit7 == "0") p.Edit7 = "1";
+  if (layout.firstLine < lineCount)
+    layout.columns = Columns{toInteger(p.Edit5), toInteger(p.Edit6), toInteger(p.Edit15), toInteger(p.Edit9)};
+  return layout;
 }
+
+// The rows of one load as its lines come: line n read becomes row n, kept
+// only as the clean-up keeps rows: row 1 unless its account holds a code no
+// account holds, a later row only with an account besides. Kept rows move up
+// over the previous load's rows in place; column 0 is not the reader's, so
+// a kept row n takes along what row n held before.
+class RowBuilder {
+ public:
+  RowBuilder(ImportTable& table, const Parameters& p, const Columns& columns, const Regional& regional)
+      : table_(table), p_(p), columns_(columns), regional_(regional) {}
+
+  void line(std::string_view text) {
+    ++row_;
+    if (!hasSeparator(text, p_.Edit2)) {
+      if (row_ == 1) store("", "");
+      return;
+    }
+    account_.assign(csvFieldView(text, p_.Edit2, columns_.account));
+    account_ = cleanAccount(std::move(account_), columns_.accountLength);
+    if ((row_ > 1 && account_.empty()) || hasCodeIn0To47Or58To127(account_)) return;
+    cleanAmountField(first_, csvFieldView(text, p_.Edit2, columns_.amount), 0, regional_);
+    second_.clear();
+    if (columns_.amount2 >= 1) cleanAmountField(second_, csvFieldView(text, p_.Edit2, columns_.amount2), 21, regional_);
+    amount_ = chooseAmount(first_, second_);
+    if (amount_.empty()) amount_ = "0";
+    amount_ = amount::rewriteDecimalPoint(std::move(amount_));
+    amount_ = amount::applyCoefficient(std::move(amount_), p_.Edit8, regional_);
+    store(account_, amount_);
+  }
+
+  // Drops the rows beyond the kept ones. A file with lines of which none was
+  // read still has its empty first row.
+  void finish(size_t lineCount) {
+    if (row_ == 0 && lineCount > 0) {
+      row_ = 1;
+      store("", "");
+    }
+    table_.setRowCount(stored_ + 1);
+  }
+
+ private:
+  void store(std::string_view account, std::string_view amount) {
+    const int at = ++stored_;
+    if (at >= table_.rowCount()) table_.setRowCount(at + 1);
+    if (at != row_) table_.setCell(0, at, table_.cell(0, row_));
+    table_.setCell(1, at, std::string(account));
+    table_.setCell(2, at, std::string(amount));
+    table_.setCell(3, at, {});
+  }
+
+  ImportTable& table_;
+  const Parameters& p_;
+  const Columns columns_;
+  const Regional& regional_;
+  int row_ = 0, stored_ = 0;
+  std::string first_, second_, amount_, account_;
+};
 
 }  // namespace
 
-std::string cleanAccount(const std::string& field, long long accountLength) {
-  std::string text = amount::removeQuotes(field);
+std::string cleanAccount(std::string text, long long accountLength) {
+  text = amount::removeQuotes(std::move(text));
   text = amount::removeFirst(std::move(text), U'-', 2);
   text = amount::removeFirst(std::move(text), U' ', 2);
+  // An invalid byte reads as U+FFFD, and is kept as one if kept at all.
+  if (!isValidUtf8(text)) text = encodeUtf8(decodeUtf8(text));
   // Ten passes removing the first occurrence of each code 21..47 and 58..255
   // amount to removing the first ten occurrences of each such code.
   std::array<unsigned char, 256> removed{};
-  std::u32string kept;
-  forEachCodePoint(text, [&](char32_t c) {
-    const int code = cp1250Code(c);
+  size_t out = 0;
+  long long kept = 0;
+  for (size_t in = 0; in < text.size();) {
+    const size_t at = in;
+    const auto b = static_cast<unsigned char>(text[in]);
+    const int code = b < 0x80 ? (++in, b) : cp1250Code(nextCodePoint(text, in));
     const bool listed = (code >= 21 && code <= 47) || code >= 58;
-    if (listed && removed[static_cast<size_t>(code)] < 10)
+    if (listed && removed[static_cast<size_t>(code)] < 10) {
       ++removed[static_cast<size_t>(code)];
-    else
-      kept += c;
-  });
-  if (accountLength != 0 && static_cast<long long>(kept.size()) < accountLength) kept.insert(kept.begin(), U'0');
-  if (kept == U"0") kept.clear();
-  return encodeUtf8(kept);
-}
-
-void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional) {
-  Parameters& p = ws.params;
-  ImportTable& table = ws.table;
-  table.clear(1, 3, 1, table.rowCount() - 1);
-  table.setRowCount(ws.loadedCount + 1);
-
-  size_t next = 0;
-  if (p.Edit7 != "0") {
-    const long long first = toInteger(p.Edit7);
-    if (first > 1) next = static_cast<size_t>(first - 1);
+      continue;
+    }
+    std::copy(text.begin() + static_cast<std::ptrdiff_t>(at), text.begin() + static_cast<std::ptrdiff_t>(in),
+              text.begin() + static_cast<std::ptrdiff_t>(out));
+    out += in - at;
+    ++kept;
   }
-  if (p.Edit7 == "0") p.Edit7 = "1";
-
-  if (next < lines.size()) {
-    const Columns cols{toInteger(p.Edit5), toInteger(p.Edit6), toInteger(p.Edit15), toInteger(p.Edit9)};
-    for (int row = 1; next < lines.size(); ++next, ++row) readLine(table, row, lines[next], cols, p, regional);
-  }
-  cleanUp(table);
+  text.resize(out);
+  if (accountLength != 0 && kept < accountLength) text.insert(0, 1, '0');
+  if (text == "0") text.clear();
+  return text;
 }
 
 void naplnitCsvObraty(Workspace& ws, Services& services) {
   ws.mode = 1;
-  const Parameters& p = ws.params;
+  Parameters& p = ws.params;
   checkCsvSource(services.fs, services.messages, p.Edit3);
-
-  const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
-  ws.loadedCount = static_cast<int>(lines.size());
   writeHeaderTexts(ws.table);
-  naplnitStringGrid(ws, lines, services.regional);
+  std::optional<RowBuilder> rows;
+  size_t index = 0, firstLine = 0;
+  const auto start = [&](size_t lineCount) {
+    ws.loadedCount = static_cast<int>(lineCount);
+    Layout layout;
+    try {
+      layout = readLayout(p, lineCount);
+    } catch (const Error&) {
+      // A box that holds no number stops the load with the table emptied
+      // and sized to the file.
+      ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
+      ws.table.setRowCount(ws.loadedCount + 1);
+      throw;
+    }
+    firstLine = layout.firstLine;
+    // Room for every line read; pages are only taken as rows are kept.
+    if (firstLine < lineCount) ws.table.reserveRows(static_cast<int>(lineCount - firstLine) + 1);
+    rows.emplace(ws.table, p, layout.columns, services.regional);
+  };
+  const size_t lineCount = forEachLine(services.fs, p.Edit3, start, [&](std::string_view line) {
+    if (index++ >= firstLine) rows->line(line);
+  });
+  rows->finish(lineCount);
 
   if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
     zkontrolujUcty(ws, services);

@@ -11,12 +11,8 @@ namespace kalkora {
 // definition files exist. Raises Error with the Czech message on failure.
 void naplnitCsvObraty(Workspace& ws, Services& services);
 
-// The CSV row reader: fills the table from the parameters and the file's
-// lines (the loaded count and header row already set), then cleans up.
-void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional);
-
 // Account cleaning of one account field; accountLength 0 switches the
 // leading-zero rule off.
-std::string cleanAccount(const std::string& field, long long accountLength);
+std::string cleanAccount(std::string field, long long accountLength);
 
 }  // namespace kalkora

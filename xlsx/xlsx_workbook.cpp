@@ -51,6 +51,22 @@ XlsxWorkbook::XlsxWorkbook(std::string bytes, std::string path, KeptCachedColumn
     calcChainPart_ = r->target;
     calcChainRelationshipId_ = r->id;
   }
+  requireOwnPartPerSheet(relationships, relsPart);
+}
+
+// A worksheet part that two sheets name, or a sheet and another part of the
+// workbook, would be parsed once per name and written once per copy, the last
+// copy silently replacing what the others wrote.
+void XlsxWorkbook::requireOwnPartPerSheet(const std::vector<Relationship>& relationships,
+                                          const std::string& relsPart) const {
+  std::set<std::string> taken = {ZipPackage::partKey(kContentTypes), ZipPackage::partKey(relationshipsPartOf("")),
+                                 ZipPackage::partKey(workbookPart_), ZipPackage::partKey(relsPart)};
+  for (const Relationship& r : relationships)
+    if (!r.external && !r.isOfKind("worksheet")) taken.insert(ZipPackage::partKey(r.target));
+  for (const Sheet& s : sheets_)
+    if (!taken.insert(ZipPackage::partKey(s.part)).second)
+      throw Error(damaged("list „" + s.entry.name + "“ odkazuje na část " + s.part +
+                          ", na kterou už odkazuje jiný list nebo jiná část sešitu."));
 }
 
 std::string XlsxWorkbook::damaged(const std::string& what) const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "xlsx/calc_chain.h"
+#include "xlsx/package_relationships.h"
 #include "xlsx/workbook_xml.h"
 #include "xlsx/worksheet_xml.h"
 #include "xlsx/zip_package.h"
@@ -52,6 +53,7 @@ class XlsxWorkbook {
   };
 
   std::string damaged(const std::string& what) const;
+  void requireOwnPartPerSheet(const std::vector<Relationship>& relationships, const std::string& relsPart) const;
   Sheet& sheet(int position);
   WorksheetXml& worksheet(int position);
   void parse(Sheet& s, std::string xml);

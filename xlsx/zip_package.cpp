@@ -49,14 +49,6 @@ std::optional<Inflated> inflateDeflated(zip_t* archive, std::int64_t index, cons
   return result;
 }
 
-std::string lowerName(std::string_view part) {
-  if (part.starts_with('/')) part.remove_prefix(1);
-  std::string name(part);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  return name;
-}
-
 std::string mebibytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
 // A libzip source of data compressed already: its stat names deflate with
@@ -123,6 +115,8 @@ ZipPackage::ZipPackage(std::string bytes, std::string path, PackageLimits limits
     : bytes_(std::move(bytes)), path_(std::move(path)), limits_(limits) {
   const std::string notAPackage =
       "Soubor " + path_ + " není platný sešit aplikace Excel (.xlsx, .xlsm) nebo je poškozený.";
+  // libzip keeps no buffer of length 0, so it would never free the copy below.
+  if (bytes_.empty()) throw Error(notAPackage);
   zip_error_t error;
   zip_error_init(&error);
   // libzip gets a copy it owns: when it saves, it may write into the buffer
@@ -143,7 +137,7 @@ ZipPackage::ZipPackage(std::string bytes, std::string path, PackageLimits limits
   const zip_int64_t count = zip_get_num_entries(archive_, 0);
   for (zip_int64_t i = 0; i < count; ++i) {
     const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
-    if (name != nullptr) index_.emplace(lowerName(name), i);
+    if (name != nullptr) index_.emplace(partKey(name), i);
   }
   try {
     checkLimits();
@@ -160,10 +154,18 @@ ZipPackage::~ZipPackage() {
 }
 
 void ZipPackage::checkLimits() const {
+  // The stored bytes of the entries lie side by side in the file: sizes that
+  // add up to more than the file are forged, and trusting them would allocate
+  // what they claim before the read fails.
+  std::uint64_t stored = 0;
   for (const auto& [name, i] : index_) {
     zip_stat_t st;
     if (zip_stat_index(archive_, static_cast<zip_uint64_t>(i), 0, &st) != 0) continue;
     const std::string part = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
+    if (st.valid & ZIP_STAT_COMP_SIZE) {
+      stored += std::min<std::uint64_t>(st.comp_size, bytes_.size() + 1);
+      if (stored > bytes_.size()) throw Error("Sešit " + path_ + " je poškozený: část " + part + " nelze přečíst.");
+    }
     if ((st.valid & ZIP_STAT_SIZE) && st.size > limits_.maxPartSize)
       throw Error("Sešit " + path_ + " nelze otevřít: část " + part + " má po rozbalení " + mebibytes(st.size) +
                   ", víc než povolených " + mebibytes(limits_.maxPartSize) + ".");
@@ -175,8 +177,16 @@ void ZipPackage::checkLimits() const {
   }
 }
 
+std::string ZipPackage::partKey(std::string_view part) {
+  if (part.starts_with('/')) part.remove_prefix(1);
+  std::string name(part);
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  return name;
+}
+
 std::int64_t ZipPackage::indexOf(std::string_view part) const {
-  const auto it = index_.find(lowerName(part));
+  const auto it = index_.find(partKey(part));
   if (it == index_.end() || removed_.count(it->second)) return -1;
   return it->second;
 }

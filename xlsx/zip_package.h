@@ -33,6 +33,9 @@ class ZipPackage {
   ZipPackage(const ZipPackage&) = delete;
   ZipPackage& operator=(const ZipPackage&) = delete;
 
+  // The name as parts are matched: lower case, without a leading "/".
+  static std::string partKey(std::string_view part);
+
   bool contains(std::string_view part) const;
   // The part's bytes; raises Error when it is missing or cannot be unpacked.
   std::string read(std::string_view part) const;

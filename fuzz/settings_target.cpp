@@ -1,0 +1,83 @@
+// The settings file as the window reads it at start and writes it at close.
+// What the save does not write must come back as it stood: other sections,
+// comments, unknown keys, lines that hold no key.
+#include <algorithm>
+#include <set>
+
+#include "app/settings.h"
+#include "app/settings_keys.h"
+#include "fuzz/targets.h"
+#include "platform/error.h"
+#include "platform/text_file.h"
+#include "testing/memory_file_system.h"
+
+namespace kalkora::fuzz {
+namespace {
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::string fold(std::string_view name) {
+  std::string out(trim(name));
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return out;
+}
+
+// "section\nkey" of every value the save may write.
+std::set<std::string> writtenKeys() {
+  std::set<std::string> keys;
+  for (const SettingKey& k : settingKeys()) keys.insert(fold(k.section) + "\n" + fold(k.key));
+  keys.insert(fold(kParametersSection) + "\n" + fold(kModeKey));
+  for (const char* k : {"Top", "Left", "Height", "Width", "Maximized"}) keys.insert(fold(kFormSection) + "\n" + fold(k));
+  return keys;
+}
+
+// Whether the save may have rewritten this line of the file: a key line of
+// a written key, read with the INI layer's rules.
+bool mayBeWritten(std::string_view line, std::string& section) {
+  static const std::set<std::string> written = writtenKeys();
+  const std::string_view t = trim(line);
+  if (t.starts_with('[') && t.rfind(']') != std::string_view::npos) {
+    section = fold(t.substr(1, t.rfind(']') - 1));
+    return false;
+  }
+  const auto eq = t.find('=');
+  if (t.starts_with(';') || eq == std::string_view::npos) return false;
+  return written.count(section + "\n" + fold(t.substr(0, eq))) > 0;
+}
+
+void requireUnwrittenLinesKept(const std::string& before, const std::string& after) {
+  const std::vector<std::string> old = decodeText(before).lines, now = decodeText(after).lines;
+  std::string section;
+  size_t next = 0;
+  for (size_t i = 0; i < old.size(); ++i) {
+    if (mayBeWritten(old[i], section)) continue;
+    while (next < now.size() && now[next] != old[i]) ++next;
+    if (next == now.size()) throw Finding("settings line " + std::to_string(i + 1) + " not kept: " + old[i]);
+    ++next;
+  }
+}
+
+}  // namespace
+
+void settingsFile(std::string_view data) {
+  const std::string path = "kalkora-import.ini";
+  MemoryFileSystem fs;
+  fs.files[path] = std::string(data);
+  SettingsFile settings(path);
+  Workspace ws;
+  FormPlacement placement;
+  try {
+    settings.load(fs, ws, placement);
+  } catch (const Error&) {
+    // A load stopped by an invalid count; the window still saves at close.
+  }
+  settings.save(fs, ws, placement, ScreenArea{1920, 1040});
+  requireUnwrittenLinesKept(std::string(data), fs.files[path]);
+}
+
+}  // namespace kalkora::fuzz

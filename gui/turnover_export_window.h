@@ -17,7 +17,7 @@ class Spreadsheet;
 // button in the turnover modes; it runs the whole export as soon as it is
 // shown and stays open, with an error in the standard error box if one
 // stops the export, until the user presses "Odchod".
-class TForm2 : public QDialog, public TurnoverExportProgress {
+class TForm2 : public QDialog, public ExportProgress {
   Q_OBJECT
  public:
   TForm2(Dialogs& dialogs, QWidget* parent = nullptr);

@@ -16,6 +16,10 @@ ExportWindow::ExportWindow(Dialogs& dialogs, const char* objectName, QWidget* pa
     : QDialog(parent), dialogs_(dialogs) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(QStringLiteral("Naplnění Kalkora daty daného období"));
+  Label2 = label("Label2", QStringLiteral("Plním rozvahu"));
+  ProgressBar1 = progressBar("ProgressBar1");
+  Label3 = label("Label3", QStringLiteral("Plním výsledovku"));
+  ProgressBar2 = progressBar("ProgressBar2");
   Label1 = label("Label1", QString());
   BitBtn1 = new QPushButton(QStringLiteral("Odchod"), this);
   BitBtn1->setObjectName("BitBtn1");
@@ -61,6 +65,15 @@ void ExportWindow::FormActivate() {
   } catch (const std::exception& e) {
     dialogs_.error(e.what());
   }
+}
+
+QProgressBar* ExportWindow::bar(Bar which) const {
+  switch (which) {
+    case Bar::Balance: return ProgressBar1;
+    case Bar::Income: return ProgressBar2;
+    case Bar::Clearing: return clearingBar_;
+  }
+  return nullptr;
 }
 
 void ExportWindow::setMaximum(Bar which, int maximum) {

@@ -27,24 +27,31 @@ class ExportWindow : public QDialog, public ExportProgress {
   void setBusy(bool busy) override;
 
  protected:
-  // Creates the status line Label1 and the button BitBtn1 "Odchod".
+  // Creates the controls both windows have: the balance-sheet and the
+  // income-statement bar with their titles, the status line Label1 and the
+  // button BitBtn1 "Odchod"; the window places them.
   ExportWindow(Dialogs& dialogs, const char* objectName, QWidget* parent);
 
   QLabel* label(const char* name, const QString& text);
   QProgressBar* progressBar(const char* name);
-  // The bar a pass advances; nullptr for one the window does not have.
-  virtual QProgressBar* bar(Bar which) const = 0;
 
   // Shows the window modally and returns when the user has closed it; its
   // activation runs exportWork.
   void showRunning(std::function<void()> exportWork);
   void showEvent(QShowEvent* event) override;
 
+  QLabel* Label2;
+  QProgressBar* ProgressBar1;
+  QLabel* Label3;
+  QProgressBar* ProgressBar2;
   QLabel* Label1;
   QPushButton* BitBtn1;
+  // The window that clears the period column sets its bar here.
+  QProgressBar* clearingBar_ = nullptr;
 
  private:
   void FormActivate();
+  QProgressBar* bar(Bar which) const;
 
   Dialogs& dialogs_;
   std::function<void()> exportWork_;

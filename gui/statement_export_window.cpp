@@ -23,13 +23,10 @@ TForm4::TForm4(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form4
   Label4->setGeometry(kLeft, 8, kBarWidth, 14);
   ProgressBar3 = progressBar("ProgressBar3");
   ProgressBar3->setGeometry(kLeft, 24, kBarWidth, kBarHeight);
-  Label2 = label("Label2", QStringLiteral("Plním rozvahu"));
+  clearingBar_ = ProgressBar3;
   Label2->setGeometry(kLeft, 48, kBarWidth, 14);
-  ProgressBar1 = progressBar("ProgressBar1");
   ProgressBar1->setGeometry(kLeft, 64, kBarWidth, kBarHeight);
-  Label3 = label("Label3", QStringLiteral("Plním výsledovku"));
   Label3->setGeometry(kLeft, 88, kBarWidth, 14);
-  ProgressBar2 = progressBar("ProgressBar2");
   ProgressBar2->setGeometry(kLeft, 104, kBarWidth, kBarHeight);
   QFont status = font();
   status.setPixelSize(16);
@@ -46,15 +43,6 @@ void TForm4::showExport(const Workspace& ws, const Regional& regional, Spreadshe
 void TForm4::setClearingShown(bool shown) {
   Label4->setVisible(shown);
   ProgressBar3->setVisible(shown);
-}
-
-QProgressBar* TForm4::bar(Bar which) const {
-  switch (which) {
-    case Bar::Balance: return ProgressBar1;
-    case Bar::Income: return ProgressBar2;
-    case Bar::Clearing: return ProgressBar3;
-  }
-  return nullptr;
 }
 
 }  // namespace kalkora

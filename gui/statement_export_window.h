@@ -24,16 +24,9 @@ class TForm4 : public ExportWindow {
 
   void setClearingShown(bool shown) override;
 
- protected:
-  QProgressBar* bar(Bar which) const override;
-
  private:
   QLabel* Label4;
   QProgressBar* ProgressBar3;
-  QLabel* Label2;
-  QProgressBar* ProgressBar1;
-  QLabel* Label3;
-  QProgressBar* ProgressBar2;
 };
 
 }  // namespace kalkora

@@ -11,10 +11,6 @@ namespace kalkora {
 
 TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form2", parent) {
   setFixedSize(411, 162);
-  Label2 = label("Label2", QStringLiteral("Plním rozvahu"));
-  ProgressBar1 = progressBar("ProgressBar1");
-  Label3 = label("Label3", QStringLiteral("Plním výsledovku"));
-  ProgressBar2 = progressBar("ProgressBar2");
   QFont larger = Label1->font();
   larger.setPointSizeF(larger.pointSizeF() * 1.3);
   Label1->setFont(larger);
@@ -39,15 +35,6 @@ void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& 
     }
     setBusy(false);
   });
-}
-
-QProgressBar* TForm2::bar(Bar which) const {
-  switch (which) {
-    case Bar::Balance: return ProgressBar1;
-    case Bar::Income: return ProgressBar2;
-    case Bar::Clearing: return nullptr;
-  }
-  return nullptr;
 }
 
 }  // namespace kalkora

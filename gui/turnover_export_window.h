@@ -2,9 +2,6 @@
 #include "gui/export_window.h"
 #include "model/workspace.h"
 
-class QLabel;
-class QProgressBar;
-
 namespace kalkora {
 
 class Spreadsheet;
@@ -18,15 +15,6 @@ class TForm2 : public ExportWindow {
 
   // Shows the window modally over its parent and returns when it is closed.
   void showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet);
-
- protected:
-  QProgressBar* bar(Bar which) const override;
-
- private:
-  QLabel* Label2;
-  QLabel* Label3;
-  QProgressBar* ProgressBar1;
-  QProgressBar* ProgressBar2;
 };
 
 }  // namespace kalkora

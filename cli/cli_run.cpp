@@ -99,7 +99,7 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
     };
   };
   const Exporters exporters{
-      reporting([&](Spreadsheet& spreadsheet) { naplnDaty(ws, services.fs, spreadsheet, progress); }),
+      reporting([&](Spreadsheet& spreadsheet) { NaplnDaty(ws, services.fs, spreadsheet, progress); }),
       reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);

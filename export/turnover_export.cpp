@@ -70,7 +70,7 @@ void fillStatement(const Workspace& ws, const AccountIndex& index, const std::ve
 
 }  // namespace
 
-void naplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
+void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
                ExportProgress& progress) {
   progress.setStatus(kExportWorking);
   progress.setPosition(Bar::Balance, 0);

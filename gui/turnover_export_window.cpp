@@ -28,7 +28,7 @@ void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& 
     // The hourglass for as long as the export works, back to normal however it ends.
     setBusy(true);
     try {
-      naplnDaty(ws, fs, spreadsheet, *this);
+      NaplnDaty(ws, fs, spreadsheet, *this);
     } catch (...) {
       setBusy(false);
       throw;

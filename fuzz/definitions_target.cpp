@@ -48,10 +48,10 @@ void definitions(std::string_view data) {
   fs.files["obraty.csv"] = turnovers;
   fs.files["rozvaha.txt"] = balance;
   fs.files["vysledovka.txt"] = income;
-  naplnitCsvObraty(ws, services);  // with both definitions present, the account check runs too
+  NaplnitCSVobraty(ws, services);  // with both definitions present, the account check runs too
   RecordingSpreadsheet workbook({"Úvod", "Rozvahy netto", "Výsledovky", "Poznámky"});
-  TurnoverExportProgress progress;
-  naplnDaty(ws, fs, workbook, progress);
+  ExportProgress progress;
+  NaplnDaty(ws, fs, workbook, progress);
 }
 
 }  // namespace kalkora::fuzz

@@ -77,7 +77,7 @@ TEST(FuzzFindings, WholeAmountsKeepEveryDigit) {
   applyHeader(ws.params, input.header);
   ws.params.Edit3 = "obraty.csv";
   fs.files["obraty.csv"] = input.file;
-  naplnitCsvObraty(ws, services);
+  NaplnitCSVobraty(ws, services);
   ASSERT_EQ(ws.table.rowCount(), 2);
   EXPECT_EQ(ws.table.cell(1, 1), "311");
   EXPECT_EQ(ws.table.cell(2, 1).size(), 70u);

@@ -9,6 +9,7 @@ packages=(
   libpugixml-dev libzip-dev libdeflate-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth
+  libreoffice-dev libreoffice-calc-nogui
 )
 # "fuzz": also what the libFuzzer harnesses need (scripts/fuzz.sh).
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)
@@ -21,6 +22,6 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 fi

@@ -6,6 +6,7 @@
 
 #include "model/amount_steps.h"
 #include "model/csv_fields.h"
+#include "model/tab_views.h"
 #include "platform/cp1250.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -17,12 +18,15 @@
 namespace kalkora {
 namespace {
 
-// Amount cleaning steps 1 to 5 of one field into buffer; `lowest` is where
-// the character check's rejected codes start (0 for the first column, 21 for
-// the second). Each step works in the buffer, so a field costs no allocation.
+// Cleans one amount field into buffer: the quotes, up to five stray "Â" (what
+// is left of a no-break space read in the wrong code page), the thousands
+// separators and the spaces go, then a field with a character that is no
+// part of a number is emptied; `lowest` is where the check's rejected codes
+// start (0 for the first column, 21 for the second). Each step works in the
+// buffer, so a field costs no allocation.
 void cleanAmountField(std::string& buffer, std::string_view field, int lowest, const Regional& regional) {
   buffer.assign(field);
-  // Most fields hold nothing that steps 1 to 4 remove; one look saves their four searches.
+  // Most fields hold nothing that the removals remove; one look saves their searches.
   const char32_t separator = regional.thousandsSeparator;
   const bool removable = std::any_of(field.begin(), field.end(), [separator](char c) {
     return c == '"' || c == ' ' || static_cast<unsigned char>(c) >= 0x80 || static_cast<char32_t>(c) == separator;
@@ -36,8 +40,8 @@ void cleanAmountField(std::string& buffer, std::string_view field, int lowest, c
   buffer = amount::checkCharacters(std::move(buffer), lowest);
 }
 
-// Step 6: the first column wins whenever it carries a value, the second is
-// the fallback (empty meaning "0").
+// The first column wins whenever it carries a value, the second is the
+// fallback (empty meaning "0").
 const std::string& chooseAmount(const std::string& first, const std::string& second) {
   const bool firstHasValue = !first.empty() && first != "0" && first != "0,00" && first != "0.0";
   return firstHasValue ? first : second;
@@ -88,15 +92,16 @@ struct Layout {
   Columns columns{};
 };
 
-Layout readLayout(Parameters& p, size_t lineCount) {
+Layout readLayout(const CsvTurnoverTab& tab, size_t lineCount) {
   Layout layout;
-  if (p.Edit7 != "0") {
-    const long long first = toInteger(p.Edit7);
+  if (tab.firstRow != "0") {
+    const long long first = toInteger(tab.firstRow);
     if (first > 1) layout.firstLine = static_cast<size_t>(first - 1);
   }
-  if (p.Edit7 == "0") p.Edit7 = "1";
+  if (tab.firstRow == "0") tab.firstRow = "1";
   if (layout.firstLine < lineCount)
-    layout.columns = Columns{toInteger(p.Edit5), toInteger(p.Edit6), toInteger(p.Edit15), toInteger(p.Edit9)};
+    layout.columns = Columns{toInteger(tab.accountColumn), toInteger(tab.amountColumn),
+                             toInteger(tab.secondAmountColumn), toInteger(tab.accountDigits)};
   return layout;
 }
 
@@ -108,25 +113,25 @@ Layout readLayout(Parameters& p, size_t lineCount) {
 class RowBuilder {
  public:
   // lastRow: the row of the last line.
-  RowBuilder(ImportTable& table, const Parameters& p, const Columns& columns, const Regional& regional, int lastRow)
-      : table_(table), p_(p), columns_(columns), regional_(regional), lastRow_(std::max(lastRow, 1)) {}
+  RowBuilder(ImportTable& table, const CsvTurnoverTab& tab, const Columns& columns, const Regional& regional, int lastRow)
+      : table_(table), tab_(tab), columns_(columns), regional_(regional), lastRow_(std::max(lastRow, 1)) {}
 
   void line(std::string_view text) {
     ++row_;
-    if (!hasSeparator(text, p_.Edit2)) {
+    if (!hasSeparator(text, tab_.separator)) {
       if (row_ == 1) store("", "");
       return;
     }
-    account_.assign(csvFieldView(text, p_.Edit2, columns_.account));
+    account_.assign(csvFieldView(text, tab_.separator, columns_.account));
     account_ = cleanAccount(std::move(account_), columns_.accountLength);
     if ((row_ > 1 && account_.empty()) || hasCodeIn0To47Or58To127(account_)) return;
-    cleanAmountField(first_, csvFieldView(text, p_.Edit2, columns_.amount), 0, regional_);
+    cleanAmountField(first_, csvFieldView(text, tab_.separator, columns_.amount), 0, regional_);
     second_.clear();
-    if (columns_.amount2 >= 1) cleanAmountField(second_, csvFieldView(text, p_.Edit2, columns_.amount2), 21, regional_);
+    if (columns_.amount2 >= 1) cleanAmountField(second_, csvFieldView(text, tab_.separator, columns_.amount2), 21, regional_);
     amount_ = chooseAmount(first_, second_);
     if (amount_.empty()) amount_ = "0";
     amount_ = amount::rewriteDecimalPoint(std::move(amount_));
-    amount_ = amount::applyCoefficient(std::move(amount_), p_.Edit8, regional_);
+    amount_ = amount::applyCoefficient(std::move(amount_), tab_.coefficient, regional_);
     store(account_, amount_);
   }
 
@@ -155,7 +160,7 @@ class RowBuilder {
   static constexpr int kRowsAddedAtOnce = 4096;
 
   ImportTable& table_;
-  const Parameters& p_;
+  const CsvTurnoverTab tab_;
   const Columns columns_;
   const Regional& regional_;
   const int lastRow_;
@@ -185,9 +190,10 @@ std::string cleanAccount(std::string text, long long accountLength) {
   return text;
 }
 
-void naplnitCsvObraty(Workspace& ws, Services& services) {
+void NaplnitCSVobraty(Workspace& ws, Services& services) {
   ws.mode = 1;
   Parameters& p = ws.params;
+  const CsvTurnoverTab tab = csvTurnoverTab(p);
   checkCsvSource(services.fs, services.messages, p.Edit3);
   writeHeaderTexts(ws.table);
   std::optional<RowBuilder> rows;
@@ -196,7 +202,7 @@ void naplnitCsvObraty(Workspace& ws, Services& services) {
     ws.loadedCount = static_cast<int>(lineCount);
     Layout layout;
     try {
-      layout = readLayout(p, lineCount);
+      layout = readLayout(tab, lineCount);
     } catch (const Error&) {
       // A box that holds no number stops the load with the table emptied
       // and sized to the file.
@@ -208,7 +214,7 @@ void naplnitCsvObraty(Workspace& ws, Services& services) {
     const int lastRow = firstLine < lineCount ? static_cast<int>(lineCount - firstLine) : 0;
     // Room for every line read; pages are only taken as rows are kept.
     ws.table.reserveRows(lastRow + 1);
-    rows.emplace(ws.table, p, layout.columns, services.regional, lastRow);
+    rows.emplace(ws.table, tab, layout.columns, services.regional, lastRow);
   };
   const size_t lineCount = forEachLine(services.fs, p.Edit3, start, [&](std::string_view line) {
     if (index++ >= firstLine) rows->line(line);
@@ -216,7 +222,7 @@ void naplnitCsvObraty(Workspace& ws, Services& services) {
   rows->finish(lineCount);
 
   if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
-    zkontrolujUcty(ws, services);
+    ZkontrolujUcty(ws, services);
 }
 
 }  // namespace kalkora

@@ -9,7 +9,7 @@ namespace kalkora {
 // NaplnitCSVobraty: loads a CSV turnover file (mode 1) into the import table
 // from the tab-1 parameters, then runs the account check when both
 // definition files exist. Raises Error with the Czech message on failure.
-void naplnitCsvObraty(Workspace& ws, Services& services);
+void NaplnitCSVobraty(Workspace& ws, Services& services);
 
 // Account cleaning of one account field; accountLength 0 switches the
 // leading-zero rule off.

@@ -50,14 +50,23 @@ bool mayBeWritten(std::string_view line, std::string& section) {
   return written.count(section + "\n" + fold(t.substr(0, eq))) > 0;
 }
 
+// The lines as bytes: kept means kept byte for byte, whatever encoding the
+// file is read in (a save can change what the file's bytes read as, say a
+// file that was no valid UTF-8 only for the bytes of a value it rewrote).
+std::vector<std::string_view> byteLines(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  return splitLines(bytes);
+}
+
 void requireUnwrittenLinesKept(const std::string& before, const std::string& after) {
-  const std::vector<std::string> old = decodeText(before).lines, now = decodeText(after).lines;
+  const std::vector<std::string_view> old = byteLines(before), now = byteLines(after);
   std::string section;
   size_t next = 0;
   for (size_t i = 0; i < old.size(); ++i) {
     if (mayBeWritten(old[i], section)) continue;
     while (next < now.size() && now[next] != old[i]) ++next;
-    if (next == now.size()) throw Finding("settings line " + std::to_string(i + 1) + " not kept: " + old[i]);
+    if (next == now.size())
+      throw Finding("settings line " + std::to_string(i + 1) + " not kept: " + std::string(old[i]));
     ++next;
   }
 }

@@ -75,6 +75,12 @@ int main(int argc, char** argv) {
   for (long n : sizes) {
     const std::string path = "/tmp/kalkora_bench_" + std::to_string(n) + ".csv";
     fs.writeFile(path, makeCsv(n));
+    // The processes first: a child forked later would count the loaded table
+    // among its own peak memory until it starts its program.
+    const Run cli = run(cliLoad(path));
+    const Run split = python ? run("python3 -c 'import csv, sys\nfor row in csv.reader(open(sys.argv[1], "
+                                   "encoding=\"utf-8\", newline=\"\"), delimiter=\";\"): pass' " + path)
+                             : Run{};
     kalkora::Services services{fs, messages, kalkora::Regional{}};
     kalkora::Workspace ws;
     ws.params.Edit3 = path;
@@ -85,11 +91,8 @@ int main(int argc, char** argv) {
     kalkora::NaplnitCSVobraty(ws, services);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("CSV turnovers: %ld lines -> %d rows in %.3f s\n", n, ws.table.rowCount() - 1, seconds);
-    const Run cli = run(cliLoad(path));
     std::printf("  kalkora-cli process: %.3f s, peak %ld MB%s\n", cli.seconds, cli.peakMb, cli.ok ? "" : " (failed)");
     if (python) {
-      const Run split = run("python3 -c 'import csv, sys\nfor row in csv.reader(open(sys.argv[1], encoding=\"utf-8\", "
-                            "newline=\"\"), delimiter=\";\"): pass' " + path);
       std::printf("  python3 csv split:   %.3f s, peak %ld MB (kalkora-cli %.1f times as fast)\n", split.seconds,
                   split.peakMb, split.seconds / cli.seconds);
     }

@@ -131,7 +131,8 @@ TEST(Settings, StoppedLoadKeepsWhatItDidNotReach) {
     settings.load(fs, ws, placement);
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), invalidIntegerMessage(""));
+    EXPECT_EQ(std::string(e.what()),
+              invalidIntegerMessage("") + "\nOpravte klíč „Castka“ v oddílu [Nastaveni] souboru k.ini.");
   }
   EXPECT_EQ(ws.params.Edit2, ",");
   EXPECT_EQ(ws.params.Edit5, "1");

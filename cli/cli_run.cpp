@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "app/settings_location.h"
 #include "app/settings_keys.h"
+#include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
 #include "export/turnover_export.h"
@@ -86,10 +87,12 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
                     const CliSpreadsheetFactory& makeSpreadsheet) {
   std::optional<std::string> exportError;
+  std::string notice;
   TurnoverExportProgress progress;
   const Exporters exporters{[&](Spreadsheet& spreadsheet) {
                               try {
                                 naplnDaty(ws, services.fs, spreadsheet, progress);
+                                notice = backupNotice(spreadsheet);
                               } catch (const Error& e) {
                                 exportError = e.what();
                               }
@@ -98,7 +101,9 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
   if (exportError) throw Error(*exportError);
-  return outcome == ExportOutcome::Done;
+  if (outcome != ExportOutcome::Done) return false;
+  if (!notice.empty()) services.messages.notice(notice);
+  return true;
 }
 
 }  // namespace

@@ -12,9 +12,12 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs.h"
+#include "app/spreadsheet_backend.h"
 
 namespace kalkora {
 namespace {
+
+constexpr QSize kSize(411, 162);
 
 // The hourglass for as long as the export works, back to normal however it ends.
 struct BusyCursor {
@@ -40,7 +43,7 @@ QProgressBar* progressBar(QWidget* parent, const char* name) {
 TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
   setObjectName("Form2");
   setWindowTitle(QStringLiteral("Naplnění Kalkora daty daného období"));
-  setFixedSize(411, 162);
+  setFixedSize(kSize);
 
   Label2 = label(this, "Label2", QStringLiteral("Plním rozvahu"));
   ProgressBar1 = progressBar(this, "ProgressBar1");
@@ -50,6 +53,11 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(di
   QFont larger = Label1->font();
   larger.setPointSizeF(larger.pointSizeF() * 1.3);
   Label1->setFont(larger);
+  // Under the status: where the previous version of the workbook stays,
+  // shown once the export is through.
+  backupNote_ = label(this, "BackupNote", QString());
+  backupNote_->setWordWrap(true);
+  backupNote_->hide();
   BitBtn1 = new QPushButton(QStringLiteral("Odchod"), this);
   BitBtn1->setObjectName("BitBtn1");
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
@@ -57,7 +65,7 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(di
   auto* layout = new QVBoxLayout(this);
   for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(ProgressBar1),
                      static_cast<QWidget*>(Label3), static_cast<QWidget*>(ProgressBar2),
-                     static_cast<QWidget*>(Label1)})
+                     static_cast<QWidget*>(Label1), static_cast<QWidget*>(backupNote_)})
     layout->addWidget(w);
   layout->addWidget(BitBtn1, 0, Qt::AlignRight);
 }
@@ -66,6 +74,7 @@ void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& 
   ws_ = &ws;
   fs_ = &fs;
   spreadsheet_ = &spreadsheet;
+  showBackupNote({});
   if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
   exec();
   ws_ = nullptr;
@@ -93,8 +102,16 @@ void TForm2::FormActivate() {
       failure = e.what();
     }
   }
+  if (!failure) showBackupNote(backupNotice(*spreadsheet_));
   spreadsheet_ = nullptr;
   if (failure) dialogs_.error(*failure);
+}
+
+void TForm2::showBackupNote(const std::string& note) {
+  backupNote_->setText(QString::fromStdString(note));
+  backupNote_->setVisible(!note.empty());
+  const int noteHeight = note.empty() ? 0 : backupNote_->heightForWidth(kSize.width() - 24) + 6;
+  setFixedSize(kSize.width(), kSize.height() + noteHeight);
 }
 
 QProgressBar* TForm2::bar(Bar which) const { return which == Bar::Balance ? ProgressBar1 : ProgressBar2; }

@@ -35,6 +35,9 @@ class TForm2 : public QDialog, public TurnoverExportProgress {
  private:
   void FormActivate();
   QProgressBar* bar(Bar which) const;
+  // Shows the note under the status, or hides it when empty; the window
+  // grows by its height.
+  void showBackupNote(const std::string& note);
 
   Dialogs& dialogs_;
   const Workspace* ws_ = nullptr;
@@ -47,6 +50,7 @@ class TForm2 : public QDialog, public TurnoverExportProgress {
   QProgressBar* ProgressBar1;
   QProgressBar* ProgressBar2;
   QPushButton* BitBtn1;
+  QLabel* backupNote_;
 };
 
 }  // namespace kalkora

@@ -14,6 +14,7 @@ struct CliOptions {
   std::vector<std::pair<std::string, std::string>> sets;  // --set KEY=VALUE, in order
   bool sumLines = false;
   bool clearPeriod = false;
+  bool help = false, version = false;  // --help, --version: print and end
 };
 
 // Parses argv[1..]; nullopt with `error` filled on bad usage.
@@ -23,6 +24,7 @@ inline constexpr const char* kCliUsage =
     "Použití: kalkora-cli [--settings SOUBOR] [--mode N] [--source SOUBOR] [--balance-def SOUBOR]\n"
     "  [--income-def SOUBOR] [--set KLÍČ=HODNOTA]... [--statement-type N] [--form DPPDP8|DPPDP9]\n"
     "  [--sum-lines] [--clear-period] [--decimal ZNAK] [--thousands ZNAK] [--dump SOUBOR|-]\n"
-    "  [--control-csv SOUBOR] [--workbook SOUBOR] [--period N] [--output SOUBOR]\n";
+    "  [--control-csv SOUBOR] [--workbook SOUBOR] [--period N] [--output SOUBOR]\n"
+    "  kalkora-cli --help | --version\n";
 
 }  // namespace kalkora

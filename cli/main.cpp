@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/cli_help.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 #include "app/spreadsheet_backend.h"
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
   if (!options) {
     std::cerr << error << '\n' << kalkora::kCliUsage;
     return 2;
+  }
+  if (options->help || options->version) {
+    std::cout << (options->help ? kalkora::cliHelp() : kalkora::cliVersion());
+    return 0;
   }
   kalkora::DiskFileSystem fs;
   return kalkora::runCli(*options, fs, std::cout, std::cerr, fileSpreadsheet);

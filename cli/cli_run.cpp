@@ -8,6 +8,7 @@
 #include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
+#include "export/statement_export.h"
 #include "export/turnover_export.h"
 #include "export/workbook_session.h"
 #include "platform/cp1250.h"
@@ -88,16 +89,22 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
                     const CliSpreadsheetFactory& makeSpreadsheet) {
   std::optional<std::string> exportError;
   std::string notice;
-  TurnoverExportProgress progress;
-  const Exporters exporters{[&](Spreadsheet& spreadsheet) {
-                              try {
-                                naplnDaty(ws, services.fs, spreadsheet, progress);
-                                notice = backupNotice(spreadsheet);
-                              } catch (const Error& e) {
-                                exportError = e.what();
-                              }
-                            },
-                            {}};
+  ExportProgress progress;
+  // Runs one exporter as its window would: an error is kept for the end,
+  // and so is what a finished export tells about the backup.
+  const auto reporting = [&](auto exporter) {
+    return [&exportError, &notice, exporter](Spreadsheet& spreadsheet) {
+      try {
+        exporter(spreadsheet);
+        notice = backupNotice(spreadsheet);
+      } catch (const Error& e) {
+        exportError = e.what();
+      }
+    };
+  };
+  const Exporters exporters{
+      reporting([&](Spreadsheet& spreadsheet) { NaplnDaty(ws, services.fs, spreadsheet, progress); }),
+      reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
   if (exportError) throw Error(*exportError);

@@ -64,7 +64,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
       if (status != QString::fromUtf8(kExportDone) && !failed) return;
       statusWhenClosed = status.toStdString();
       const auto* note = form2->findChild<QLabel*>(QStringLiteral("BackupNote"));
-      noteWhenClosed = note->isVisible() ? note->text().toStdString() : "";
+      noteWhenClosed = note && note->isVisible() ? note->text().toStdString() : "";
       const auto* bar1 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
       const auto* bar2 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
       const QPoint offset = form2->pos() - form->pos();

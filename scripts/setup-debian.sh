@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth
   qt6-svg-dev help2man desktop-file-utils appstream poppler-utils
+  libreoffice-dev libreoffice-calc-nogui
 )
 
 missing=()
@@ -20,6 +21,6 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 fi

@@ -1,7 +1,7 @@
 #include "gui/turnover_export_window.h"
 
 #include <algorithm>
-#include <optional>
+#include <utility>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -84,17 +84,12 @@ void TForm2::FormActivate() {
   if (!spreadsheet_) return;
   raise();
   activateWindow();
-  std::optional<std::string> failure;
-  {
+  Spreadsheet* spreadsheet = std::exchange(spreadsheet_, nullptr);
+  // The busy cursor is gone by the time a failure's box is shown.
+  runOperation(dialogs_, [&] {
     BusyCursor busy;
-    try {
-      NaplnDaty(*ws_, *fs_, *spreadsheet_, *this);
-    } catch (const std::exception& e) {
-      failure = e.what();
-    }
-  }
-  spreadsheet_ = nullptr;
-  if (failure) dialogs_.error(*failure);
+    NaplnDaty(*ws_, *fs_, *spreadsheet, *this);
+  });
 }
 
 QProgressBar* TForm2::bar(Bar which) const { return which == Bar::Balance ? ProgressBar1 : ProgressBar2; }

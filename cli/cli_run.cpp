@@ -10,6 +10,7 @@
 #include "app/settings_keys.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
+#include "export/statement_export.h"
 #include "export/turnover_export.h"
 #include "export/workbook_session.h"
 #include "platform/cp1250.h"
@@ -90,15 +91,20 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
                     const CliSpreadsheetFactory& makeSpreadsheet) {
   std::exception_ptr exportFailure;
-  TurnoverExportProgress progress;
-  const Exporters exporters{[&](Spreadsheet& spreadsheet) {
-                              try {
-                                NaplnDaty(ws, services.fs, spreadsheet, progress);
-                              } catch (...) {
-                                exportFailure = std::current_exception();
-                              }
-                            },
-                            {}};
+  ExportProgress progress;
+  // Runs one exporter as its window would: a failure is kept for the end.
+  const auto reporting = [&](auto exporter) {
+    return [&exportFailure, exporter](Spreadsheet& spreadsheet) {
+      try {
+        exporter(spreadsheet);
+      } catch (...) {
+        exportFailure = std::current_exception();
+      }
+    };
+  };
+  const Exporters exporters{
+      reporting([&](Spreadsheet& spreadsheet) { NaplnDaty(ws, services.fs, spreadsheet, progress); }),
+      reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
   if (exportFailure) std::rethrow_exception(exportFailure);

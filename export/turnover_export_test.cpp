@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "export/workbook_layout.h"
 #include "testing/recording_spreadsheet.h"
 #include "testing/memory_file_system.h"
 #include "platform/error.h"
@@ -16,7 +17,7 @@ using ::testing::ThrowsMessage;
 
 namespace {
 
-class RecordingProgress : public TurnoverExportProgress {
+class RecordingProgress : public ExportProgress {
  public:
   std::vector<std::string> events;
   std::string status;

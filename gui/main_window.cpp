@@ -29,8 +29,10 @@ namespace {
 
 constexpr const char* kSourceFilter =
     "podporované soubory (*.csv, *.xml)|*.csv;*.xml| csv soubory (*.csv)|*.csv|XML soubory (*.xml)|*.xml";
+// LibreOffice's own .ods workbooks beside Excel's: LibreOffice fills them.
 constexpr const char* kWorkbookFilter =
-    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*";
+    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|sešity LibreOffice (*.ods)|*.ods|"
+    "všechny soubory (*.*)|*.*";
 constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
 constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
 

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QScreen>
 #include <QStatusTipEvent>
@@ -12,6 +13,7 @@
 
 #include "app/control_csv.h"
 #include "app/erp_presets.h"
+#include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
 #include "app/load_by_mode.h"
 #include "gui/mode_tabs.h"
@@ -19,7 +21,6 @@
 #include "gui/turnover_export_window.h"
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
-#include "platform/error.h"
 #include "platform/operation_stopped.h"
 #include "turnovers/account_check.h"
 
@@ -31,6 +32,7 @@ constexpr const char* kSourceFilter =
 constexpr const char* kWorkbookFilter =
     "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*";
 constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
+constexpr const char* kEditorFilter = "txt soubory (*.txt)|list*.txt| všechny soubory (*.*)|*.*";
 constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
 
 constexpr const char* kVersion = "Verze 4.25 / 10.4.2024 (CSV,XML)";
@@ -60,6 +62,7 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   buildStatusBar();
   resize(1250, 728);
   form2_ = new TForm2(dialogs_, this);
+  form3_ = new TForm3(dialogs_, this);
 
   applyInputRules();
   connectHandlers();
@@ -307,8 +310,13 @@ void TForm1::ToolButton12Click() {
 }
 
 void TForm1::ToolButton5Click() {
-  // The definition editor window is shown here.
-  run([] { throw Error("Editor definic zatím není k dispozici."); });
+  const auto path = chooseFile(programFolder(), kEditorFilter);
+  if (!path || !form3_->editFile(fs_, *path)) return;
+  // Nothing is written until the save dialog names a file, which may well be
+  // the opened one.
+  const std::string proposed = s(QFileInfo(q(*path)).fileName());
+  if (const auto target = dialogs_.saveFile(s(programFolder()), kEditorFilter, proposed, "txt"))
+    run([&] { form3_->editor().save(fs_, *target); });
 }
 
 void TForm1::ToolButton6Click() {

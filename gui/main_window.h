@@ -16,6 +16,7 @@ namespace kalkora {
 
 class FileSystem;
 class TForm2;
+class TForm3;
 
 // The main window of kalkora-import. It owns the workspace (controls' values,
 // import table, mode, loaded count); each operation copies the controls into
@@ -129,6 +130,7 @@ class TForm1 : public QMainWindow {
   bool shown_ = false;
 
   TForm2* form2_ = nullptr;
+  TForm3* form3_ = nullptr;
   SpreadsheetFactory spreadsheetFactory_;
   WorkbookSession session_{[this] { return spreadsheetFactory_ ? spreadsheetFactory_() : nullptr; }};
 };

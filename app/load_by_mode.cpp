@@ -15,12 +15,12 @@ namespace kalkora {
 void loadByMode(Workspace& ws, Services& services) {
   switch (ws.mode) {
     case 0: return;
-    case 1: return naplnitCsvObraty(ws, services);
-    case 2: return naplnitXmlObraty(ws, services);
-    case 3: return naplnitCsvVykazy(ws, services);
-    case 4: return naplnitRuzVykazy(ws, services);
-    case 5: return naplnitMfcrVykazy(ws, services);
-    case 6: return naplnitVykazySbs(ws, services);
+    case 1: return NaplnitCSVobraty(ws, services);
+    case 2: return NaplnitXMLobraty(ws, services);
+    case 3: return NaplnitCSVvykazy(ws, services);
+    case 4: return NaplnitRUZvykazy(ws, services);
+    case 5: return NaplnitMFCRvykazy(ws, services);
+    case 6: return NaplnitvykazySBS(ws, services);
     default: throw Error("Neznámý typ importu: " + std::to_string(ws.mode) + ".");
   }
 }

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     ws.params.Edit6 = "3";
     ws.params.Edit7 = "2";
     const auto start = std::chrono::steady_clock::now();
-    kalkora::naplnitCsvObraty(ws, services);
+    kalkora::NaplnitCSVobraty(ws, services);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("CSV turnovers: %ld lines -> %d rows in %.3f s\n", n, ws.table.rowCount() - 1, seconds);
     std::remove(path.c_str());

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     ws.params.Edit45 = "2";
     ws.params.Edit31 = "0,001";
     ws.params.RadioGroup2 = 2;
-    time("P 5-01 report", ws, n, [&] { kalkora::naplnitVykazySbs(ws, services); });
+    time("P 5-01 report", ws, n, [&] { kalkora::NaplnitvykazySBS(ws, services); });
     std::remove(csv.c_str());
 
     const std::string xml = "/tmp/kalkora_bench_dppdp_" + std::to_string(n) + ".xml";
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     kalkora::Workspace ws2;
     ws2.params.Edit3 = xml;
     ws2.params.RadioGroup3 = 1;
-    time("Tax return", ws2, n, [&] { kalkora::naplnitMfcrVykazy(ws2, services); });
+    time("Tax return", ws2, n, [&] { kalkora::NaplnitMFCRvykazy(ws2, services); });
     std::remove(xml.c_str());
   }
 }

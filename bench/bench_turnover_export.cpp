@@ -74,13 +74,13 @@ int main(int argc, char** argv) {
       ws.table.setCell(2, static_cast<int>(i), std::to_string(i % 5000 - 2500) + "," + std::to_string(i % 100));
     }
     auto start = std::chrono::steady_clock::now();
-    kalkora::zkontrolujUcty(ws, services);
+    kalkora::ZkontrolujUcty(ws, services);
     const double check = seconds(start);
 
     kalkora::RecordingSpreadsheet recording({"Úvod", "Rozvahy netto", "Výsledovky", "Poznámky"});
     kalkora::TurnoverExportProgress progress;
     start = std::chrono::steady_clock::now();
-    kalkora::naplnDaty(ws, fs, recording, progress);
+    kalkora::NaplnDaty(ws, fs, recording, progress);
     const double exported = seconds(start);
     std::printf("%ld accounts, 300 records, 1500 entries: account check %.3f s, export (recording) %.3f s\n", n,
                 check, exported);
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     const auto xlsx = kalkora::makeFileSpreadsheet(fs, kalkora::Regional{});
     xlsx->open(workbook);
     const double opened = seconds(start);
-    kalkora::naplnDaty(ws, fs, *xlsx, progress);
+    kalkora::NaplnDaty(ws, fs, *xlsx, progress);
     const double filled = seconds(start);
     xlsx->close();
     const double saved = seconds(start);

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
       ws.params.Edit3 = path;
       for (const auto& [part, name] : layout.names) kalkora::setXmlName(ws.params, part, name);
       const auto start = std::chrono::steady_clock::now();
-      kalkora::naplnitXmlObraty(ws, services);
+      kalkora::NaplnitXMLobraty(ws, services);
       const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       std::printf("XML turnovers, %s: %ld records (%.1f MB) -> %d rows in %.3f s\n", layout.name, n,
                   static_cast<double>(xml.size()) / 1e6, ws.table.rowCount() - 1, seconds);

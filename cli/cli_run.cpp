@@ -89,7 +89,7 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
   TurnoverExportProgress progress;
   const Exporters exporters{[&](Spreadsheet& spreadsheet) {
                               try {
-                                naplnDaty(ws, services.fs, spreadsheet, progress);
+                                NaplnDaty(ws, services.fs, spreadsheet, progress);
                               } catch (const Error& e) {
                                 exportError = e.what();
                               }

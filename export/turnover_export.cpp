@@ -80,7 +80,7 @@ int spreadsheetRow(const std::string& rowText) {
   return digits.size() > 9 ? 1'000'000'000 : std::stoi(digits);
 }
 
-void naplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
+void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
                TurnoverExportProgress& progress) {
   progress.setStatus(kExportWorking);
   progress.setPosition(Bar::Balance, 0);

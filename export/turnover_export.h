@@ -24,7 +24,7 @@ class TurnoverExportProgress {
 // the import table and writes the sum into (record's row, period + 6) of the
 // statement's sheet. Raises Error at the first failure; cells written so far
 // stay written and the status line keeps its working text.
-void naplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
+void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
                TurnoverExportProgress& progress);
 
 // The row text of a record (characters 4 to 6) as the spreadsheet takes a

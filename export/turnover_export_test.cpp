@@ -41,7 +41,7 @@ struct Fixture {
   }
   void balance(const std::string& text) { fs.files["r.txt"] = text; }
   void income(const std::string& text) { fs.files["v.txt"] = text; }
-  void run() { naplnDaty(ws, fs, sheet, progress); }
+  void run() { NaplnDaty(ws, fs, sheet, progress); }
   std::string error() {
     try {
       run();

@@ -323,7 +323,7 @@ void TForm1::ToolButton6Click() {
   readControls();
   Services svc = services();
   bool checked = false;
-  run([&] { checked = kontrolaUctu(ws_, svc); });
+  run([&] { checked = accountCheckButtonPressed(ws_, svc); });
   refreshTable();
   // After a check the user reads its labels in the table.
   if (checked) table_->setFocus();

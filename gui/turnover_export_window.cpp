@@ -88,7 +88,7 @@ void TForm2::FormActivate() {
   {
     BusyCursor busy;
     try {
-      naplnDaty(*ws_, *fs_, *spreadsheet_, *this);
+      NaplnDaty(*ws_, *fs_, *spreadsheet_, *this);
     } catch (const std::exception& e) {
       failure = e.what();
     }

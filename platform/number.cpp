@@ -74,7 +74,11 @@ std::string formatWhole(double value) {
 std::string formatShortest(double value, char32_t decimalSeparator) {
   if (value == 0) return "0";
   char buf[64];
-  const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);
+  // A whole number reads as its digits, also where the exponent form would
+  // be shorter (200000, not 2e+05).
+  const bool whole = std::abs(value) < 1e15 && value == std::trunc(value);
+  const auto [ptr, ec] = whole ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed)
+                               : std::to_chars(buf, buf + sizeof buf, value);
   std::string text(buf, ec == std::errc() ? ptr : buf);
   const auto dot = text.find('.');
   if (dot != std::string::npos) text.replace(dot, 1, encodeUtf8(std::u32string(1, decimalSeparator)));

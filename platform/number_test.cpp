@@ -36,6 +36,8 @@ TEST(FormatWhole, RoundsHalvesAwayFromZero) {
 
 TEST(FormatShortest, WholeNumbersAsDigitsFractionsWithRegionalSeparator) {
   EXPECT_EQ(formatShortest(12, U','), "12");
+  EXPECT_EQ(formatShortest(200000, U','), "200000");
+  EXPECT_EQ(formatShortest(-3e9, U','), "-3000000000");
   EXPECT_EQ(formatShortest(12.5, U','), "12,5");
   EXPECT_EQ(formatShortest(-0.1, U'.'), "-0.1");
   EXPECT_EQ(formatShortest(0, U','), "0");

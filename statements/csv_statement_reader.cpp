@@ -8,6 +8,7 @@
 #include "platform/number.h"
 #include "platform/operation_stopped.h"
 #include "model/amount_steps.h"
+#include "model/tab_views.h"
 #include "statements/csv_statement_source.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"
@@ -15,13 +16,13 @@
 namespace kalkora {
 namespace {
 
-std::string& firstRowBox(Parameters& p, StatementPart part) {
+const std::string& firstRow(const CsvStatementTab& tab, StatementPart part) {
   switch (part) {
-    case StatementPart::Assets: return p.Edit28;
-    case StatementPart::Liabilities: return p.Edit29;
+    case StatementPart::Assets: return tab.assetsFirstRow;
+    case StatementPart::Liabilities: return tab.liabilitiesFirstRow;
     case StatementPart::Income: break;
   }
-  return p.Edit30;
+  return tab.incomeFirstRow;
 }
 
 std::string cleanAmount(std::string field, const Regional& regional) {
@@ -36,7 +37,7 @@ std::string cleanAmount(std::string field, const Regional& regional) {
 // line; the line that would get the stop number ends the load unstored.
 void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t next, const CsvStatementType& type,
                const Regional& regional) {
-  const Parameters& p = ws.params;
+  const CsvStatementTab tab = csvStatementTab(ws.params);
   const std::string noLine;
   std::optional<long long> column;  // read at the first line that has fields
   int line = type.firstLine - 1;
@@ -47,11 +48,11 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
     // file shorter than its layout) has no amount of its own: it gets "0"
     // rather than the amount of the line before.
     std::string amountText = "0";
-    if (hasSeparator(text, p.Edit26)) {
-      if (!column) column = toInteger(p.Edit27);
-      amountText = cleanAmount(csvField(text, p.Edit26, *column), regional);
+    if (hasSeparator(text, tab.separator)) {
+      if (!column) column = toInteger(tab.amountColumn);
+      amountText = cleanAmount(csvField(text, tab.separator, *column), regional);
     }
-    amountText = amount::rewriteDecimalPoint(amount::applyCoefficient(std::move(amountText), p.Edit31, regional));
+    amountText = amount::rewriteDecimalPoint(amount::applyCoefficient(std::move(amountText), tab.coefficient, regional));
     if (line == type.stopLine()) return;
     ws.table.setCell(1, row, std::to_string(line));
     ws.table.setCell(2, row, std::move(amountText));
@@ -61,19 +62,20 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
 
 }  // namespace
 
-void naplnitCsvVykazy(Workspace& ws, Services& services) {
+void NaplnitCSVvykazy(Workspace& ws, Services& services) {
   ws.mode = 3;
-  Parameters& p = ws.params;
-  checkCsvSource(services.fs, services.messages, p.Edit3);
-  const CsvStatementType* type = csvStatementType(p.RadioGroup1);
+  const CsvStatementTab tab = csvStatementTab(ws.params);
+  checkCsvSource(services.fs, services.messages, ws.params.Edit3);
+  const CsvStatementType* type = csvStatementType(tab.statementType);
   if (!type) throw OperationStopped(kNoStatementType);
 
   const std::vector<std::string> lines = readStatementLines(ws, services);
   writeStatementHeader(ws.table);
 
   if (!lines.empty()) {
-    const std::size_t skipped = linesBeforeFirstRow(firstRowBox(p, type->part));
-    for (std::string* box : {&p.Edit28, &p.Edit29, &p.Edit30}) showZeroFirstRowAsOne(*box);
+    const std::size_t skipped = linesBeforeFirstRow(firstRow(tab, type->part));
+    for (std::string* box : {&tab.assetsFirstRow, &tab.liabilitiesFirstRow, &tab.incomeFirstRow})
+      showZeroFirstRowAsOne(*box);
     readLines(ws, lines, skipped, *type, services.regional);
   }
   removeEmptyRows(ws.table);

@@ -14,7 +14,7 @@ struct CsvStatementLoad : ReaderTest {
   void load(int type, const std::string& content) {
     ws.params.RadioGroup1 = type;
     source("vykaz.csv", content);
-    naplnitCsvVykazy(ws, services);
+    NaplnitCSVvykazy(ws, services);
   }
   // "Řádek n;<n>" for file lines 1..count.
   static std::string numberedLines(int count) {
@@ -168,7 +168,7 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
   ws.params.Edit3 = "chybi.csv";
   ws.params.RadioGroup1 = 0;
   EXPECT_THROW(
-      try { naplnitCsvVykazy(ws, services); } catch (const Error& e) {
+      try { NaplnitCSVvykazy(ws, services); } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Importní soubor nebyl nalezen.");
         throw;
       },
@@ -177,7 +177,7 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
 
   ws.params.RadioGroup1 = -1;
   source("vykaz.txt", "a;1\n");
-  expectStopped(naplnitCsvVykazy, "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.");
+  expectStopped(NaplnitCSVvykazy, "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.");
   EXPECT_EQ(messages.shown,
             (std::vector<std::string>{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."}));
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
@@ -186,14 +186,14 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
   ws.params.RadioGroup1 = 0;
   ws.table.setCell(1, 0, " Číslo účtu");
   fs.unreadable = "vykaz.txt";
-  EXPECT_THROW(naplnitCsvVykazy(ws, services), Error);
+  EXPECT_THROW(NaplnitCSVvykazy(ws, services), Error);
   EXPECT_EQ(ws.table.cell(1, 0), " Číslo účtu");
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
   fs.unreadable.clear();
 
   ws.params.Edit27 = "druhý";
   fs.files["vykaz.txt"] = "hlavička\nhlavička\na;1\n";
-  EXPECT_THROW(naplnitCsvVykazy(ws, services), Error);
+  EXPECT_THROW(NaplnitCSVvykazy(ws, services), Error);
   EXPECT_EQ(ws.table.cell(1, 1), "1");  // the lines before the failing one stay
   EXPECT_EQ(ws.table.cell(2, 2), "0");
   EXPECT_EQ(ws.table.cell(1, 3), "");

@@ -9,6 +9,7 @@
 #include "platform/operation_stopped.h"
 #include "model/amount_steps.h"
 #include "statements/csv_statement_reader.h"
+#include "model/tab_views.h"
 #include "statements/csv_statement_source.h"
 #include "statements/p501_targets.h"
 
@@ -25,11 +26,10 @@ void writeHeader(Workspace& ws) {
   ws.columnWidths = kP501ColumnWidths;
 }
 
-std::size_t firstLine(const Parameters& p, int type) {
-  // Edit46 is "Pvní řádek výsledovky v csv", Edit47 "Pvní řádek rozvahy v csv".
-  if (type == Assets) return linesBeforeFirstRow(p.Edit47);
+std::size_t firstLine(const P501Tab& tab, int type) {
+  if (type == Assets) return linesBeforeFirstRow(tab.balanceFirstRow);
   if (type == Liabilities) return 0;
-  return linesBeforeFirstRow(p.Edit46);
+  return linesBeforeFirstRow(tab.incomeFirstRow);
 }
 
 // The column numbers, read at the first line that has fields; one that is
@@ -37,7 +37,9 @@ std::size_t firstLine(const Parameters& p, int type) {
 struct Columns {
   long long amount, text, marking;
 };
-Columns readColumns(const Parameters& p) { return {toInteger(p.Edit43), toInteger(p.Edit44), toInteger(p.Edit45)}; }
+Columns readColumns(const P501Tab& tab) {
+  return {toInteger(tab.amountColumn), toInteger(tab.textColumn), toInteger(tab.markingColumn)};
+}
 
 struct Row {
   std::string text, marking, amount;
@@ -45,25 +47,26 @@ struct Row {
 
 // A line without the separator yields an empty row, which the empty-row
 // removal drops, rather than a copy of the row before.
-Row readRow(const std::string& line, const Parameters& p, std::optional<Columns>& columns) {
+Row readRow(const std::string& line, const P501Tab& tab, std::optional<Columns>& columns) {
   Row row;
-  if (!hasSeparator(line, p.Edit42)) return row;
-  if (!columns) columns = readColumns(p);
-  row.amount = amount::zeroTest(terminatedField(line, p.Edit42, columns->amount));
-  row.text = terminatedField(line, p.Edit42, columns->text);
-  row.marking = terminatedField(line, p.Edit42, columns->marking);
+  if (!hasSeparator(line, tab.separator)) return row;
+  if (!columns) columns = readColumns(tab);
+  row.amount = amount::zeroTest(terminatedField(line, tab.separator, columns->amount));
+  row.text = terminatedField(line, tab.separator, columns->text);
+  row.marking = terminatedField(line, tab.separator, columns->marking);
   return row;
 }
 
 void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t next, int type,
                const Regional& regional) {
-  const Parameters& p = ws.params;
+  const P501Tab tab = p501Tab(ws.params);
+  const std::string& coefficient = csvStatementTab(ws.params).coefficient;
   const std::string noLine;
   std::optional<Columns> columns;
   P501MarkingLines markingLines;
   for (int r = 1; r <= ws.loadedCount; ++r) {
-    Row row = readRow(next < lines.size() ? lines[next++] : noLine, p, columns);
-    row.amount = amount::rewriteDecimalPoint(amount::applyCoefficient(std::move(row.amount), p.Edit31, regional));
+    Row row = readRow(next < lines.size() ? lines[next++] : noLine, tab, columns);
+    row.amount = amount::rewriteDecimalPoint(amount::applyCoefficient(std::move(row.amount), coefficient, regional));
     // Every row gets its target, "0" for none, so that no target an earlier
     // load left in column 0 is exported with this load's amounts.
     std::string target = "0";
@@ -78,20 +81,20 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
 
 }  // namespace
 
-void naplnitVykazySbs(Workspace& ws, Services& services) {
+void NaplnitvykazySBS(Workspace& ws, Services& services) {
   ws.mode = 6;
-  Parameters& p = ws.params;
-  checkCsvSource(services.fs, services.messages, p.Edit3);
-  const int type = p.RadioGroup2;
+  const P501Tab tab = p501Tab(ws.params);
+  checkCsvSource(services.fs, services.messages, ws.params.Edit3);
+  const int type = tab.reportType;
   if (type < 0 || type >= TypeCount) throw OperationStopped(kNoStatementType);
 
   const std::vector<std::string> lines = readStatementLines(ws, services);
   writeHeader(ws);
 
   if (!lines.empty()) {
-    const std::size_t skipped = firstLine(p, type);
-    showZeroFirstRowAsOne(p.Edit46);
-    showZeroFirstRowAsOne(p.Edit47);
+    const std::size_t skipped = firstLine(tab, type);
+    showZeroFirstRowAsOne(tab.incomeFirstRow);
+    showZeroFirstRowAsOne(tab.balanceFirstRow);
     readLines(ws, lines, skipped, type, services.regional);
   }
   removeEmptyRows(ws.table);

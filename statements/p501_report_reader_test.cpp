@@ -27,7 +27,7 @@ struct P501Load : ReaderTest {
   void load(int type, const std::string& content) {
     ws.params.RadioGroup2 = type;
     source("p5-01.csv", content);
-    naplnitVykazySbs(ws, services);
+    NaplnitvykazySBS(ws, services);
   }
 };
 
@@ -135,7 +135,7 @@ TEST_F(P501Load, RefusalsAndErrors) {
   source("p5-01.txt", "a;b;c;\n");
   ws.params.RadioGroup2 = -1;
   ws.table.setCell(1, 1, "předchozí");
-  expectStopped(naplnitVykazySbs, "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.");
+  expectStopped(NaplnitvykazySBS, "Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte.");
   EXPECT_EQ(messages.shown,
             (std::vector<std::string>{"notice: Není připojen soubor typu csv. Data pravděpodobně nebudou načtena správně."}));
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
@@ -143,16 +143,16 @@ TEST_F(P501Load, RefusalsAndErrors) {
   ws.params.RadioGroup2 = 2;
   ws.table.setCell(0, 0, "");
   fs.unreadable = "p5-01.txt";
-  EXPECT_THROW(naplnitVykazySbs(ws, services), Error);
+  EXPECT_THROW(NaplnitvykazySBS(ws, services), Error);
   EXPECT_EQ(ws.table.cell(0, 0), "");  // the file is read before the table changes
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
   EXPECT_FALSE(ws.columnWidths);
   fs.unreadable.clear();
 
   ws.params.Edit45 = "třetí";
-  EXPECT_THROW(naplnitVykazySbs(ws, services), Error);
+  EXPECT_THROW(NaplnitvykazySBS(ws, services), Error);
   ws.params.Edit3 = "chybi.csv";
-  EXPECT_THROW(naplnitVykazySbs(ws, services), Error);
+  EXPECT_THROW(NaplnitvykazySBS(ws, services), Error);
   EXPECT_EQ(ws.mode, 6);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
 #include "model/amount_steps.h"
+#include "model/tab_views.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
@@ -27,7 +28,7 @@ struct LineWriter {
   void operator()(int row, int line, std::string amountText, const char* lineType, bool sumLine) const {
     if (amountText.empty()) amountText.push_back('0');
     ws.table.setCell(1, row, std::to_string(line));
-    ws.table.setCell(2, row, amount::applyCoefficient(std::move(amountText), ws.params.Edit34, regional));
+    ws.table.setCell(2, row, amount::applyCoefficient(std::move(amountText), ruzTab(ws.params).coefficient, regional));
     ws.table.setCell(3, row, std::string(lineType) + (sumLine ? " - suma" : ""));
   }
 };
@@ -75,9 +76,9 @@ std::string lineElement(int line, int width) {
 std::string ruzBalanceElement(int line) { return lineElement(line, 3); }
 std::string ruzIncomeElement(int line) { return lineElement(line, 2); }
 
-void naplnitRuzVykazy(Workspace& ws, Services& services) {
+void NaplnitRUZvykazy(Workspace& ws, Services& services) {
   ws.mode = 4;
-  Parameters& p = ws.params;
+  const Parameters& p = ws.params;
   requireSourceFile(services.fs, p.Edit3);
   writeStatementHeader(ws.table);
   ws.loadedCount = 0;
@@ -97,8 +98,9 @@ void naplnitRuzVykazy(Workspace& ws, Services& services) {
   readIncomeStatement(body.child("ucPod2VykazZS"), write);
 
   const pugi::xml_node header = doc.document_element().child("hlavicka");
-  readHeaderBox(header, "uctJednotka", "obchMeno", "riadok", p.Edit35);
-  readHeaderBox(header, "obdobie", "od", "rok", p.Edit36);
+  const RuzTab tab = ruzTab(ws.params);
+  readHeaderBox(header, "uctJednotka", "obchMeno", "riadok", tab.companyName);
+  readHeaderBox(header, "obdobie", "od", "rok", tab.year);
 }
 
 }  // namespace kalkora

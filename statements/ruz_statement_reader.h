@@ -9,7 +9,7 @@ namespace kalkora {
 // income statement (rows 146 to 206) of a Slovak RUZ file at fixed rows, with
 // their line types, and shows the entity (Edit35) and the year (Edit36).
 // Raises Error on failure, OperationStopped when the file lacks the statement.
-void naplnitRuzVykazy(Workspace& ws, Services& services);
+void NaplnitRUZvykazy(Workspace& ws, Services& services);
 
 // The element of line n: r001..r009, r010..r099, r100.. in the balance sheet;
 // r01..r09, r10.. in the income statement.

@@ -41,7 +41,7 @@ std::string ruzFile(const std::string& balanceExtra = "", bool withIncome = true
 struct RuzLoad : ReaderTest {
   void load(const std::string& xml) {
     source("zavierka.xml", xml);
-    naplnitRuzVykazy(ws, services);
+    NaplnitRUZvykazy(ws, services);
   }
 };
 
@@ -136,14 +136,14 @@ TEST_F(RuzLoad, FileWithoutTheBalanceSheetIsRefused) {
                                 "", "<Pisemnost><DPPDP9/></Pisemnost>"}) {
     SCOPED_TRACE(xml);
     source("zavierka.xml", xml);
-    expectStopped(naplnitRuzVykazy, message);
+    expectStopped(NaplnitRUZvykazy, message);
     EXPECT_EQ(ws.table.cell(1, 0), " Označení řádku");
     EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
     EXPECT_EQ(ws.loadedCount, 0);
     EXPECT_EQ(ws.params.Edit35, "předchozí");
   }
   ws.params.Edit3 = "chybi.xml";
-  EXPECT_THROW(naplnitRuzVykazy(ws, services), Error);
+  EXPECT_THROW(NaplnitRUZvykazy(ws, services), Error);
   EXPECT_EQ(ws.mode, 4);
 }
 

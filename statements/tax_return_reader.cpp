@@ -9,6 +9,7 @@
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
 #include "model/amount_steps.h"
+#include "model/tab_views.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
@@ -60,7 +61,7 @@ void readPart(Workspace& ws, pugi::xml_node form, const ReturnPart& part, int& r
     const auto number = parseInteger(cRadku.value());
     if (!cRadku || !number || *number < kSmallestLine || *number > kLargestLine) return;
     std::string amountText =
-        amount::applyCoefficient(n.attribute(part.amountAttribute).value(), ws.params.Edit37, regional);
+        amount::applyCoefficient(n.attribute(part.amountAttribute).value(), taxReturnTab(ws.params).coefficient, regional);
     if (amountText.empty()) amountText.push_back('0');
     const bool sumLine = part.isSumLine(static_cast<int>(*number + part.sumLineOffset));
     ws.table.setCell(1, row, part.shownLine(cRadku.value(), *number));
@@ -91,17 +92,17 @@ std::string yearOf(const std::string& date) {
 
 }  // namespace
 
-void naplnitMfcrVykazy(Workspace& ws, Services& services) {
+void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
   ws.mode = 5;
-  Parameters& p = ws.params;
-  if (p.RadioGroup3 < 0 || p.RadioGroup3 >= static_cast<int>(std::size(kForms))) throw OperationStopped(kNoFormMessage);
-  requireSourceFile(services.fs, p.Edit3);
+  const TaxReturnTab tab = taxReturnTab(ws.params);
+  if (tab.form < 0 || tab.form >= static_cast<int>(std::size(kForms))) throw OperationStopped(kNoFormMessage);
+  requireSourceFile(services.fs, ws.params.Edit3);
   writeStatementHeader(ws.table);
   ws.loadedCount = 0;
 
   pugi::xml_document doc;
-  const bool parsed = static_cast<bool>(loadXml(doc, services.fs.readFile(p.Edit3)));
-  const pugi::xml_node form = doc.document_element().child(kForms[p.RadioGroup3]);
+  const bool parsed = static_cast<bool>(loadXml(doc, services.fs.readFile(ws.params.Edit3)));
+  const pugi::xml_node form = doc.document_element().child(kForms[tab.form]);
   if (!parsed || !form) throw OperationStopped(kTaxReturnStructureMessage);
 
   ws.table.clear(1, 3, 1, 1000);
@@ -109,12 +110,12 @@ void naplnitMfcrVykazy(Workspace& ws, Services& services) {
   int row = 1, balanceLines = 0, incomeLines = 0;
   readPart(ws, form, kAssets, row, balanceLines, services.regional);
   readPart(ws, form, kLiabilities, row, balanceLines, services.regional);
-  p.Edit40 = std::to_string(balanceLines);
+  tab.balanceLines = std::to_string(balanceLines);
   readPart(ws, form, kIncome, row, incomeLines, services.regional);
-  p.Edit41 = std::to_string(incomeLines);
+  tab.incomeLines = std::to_string(incomeLines);
 
-  readFormBox(form, "VetaP", "zkrobchjm", p.Edit38, [](const char* v) { return std::string(v); });
-  readFormBox(form, "VetaD", "zdobd_do", p.Edit39, [](const char* v) { return yearOf(v); });
+  readFormBox(form, "VetaP", "zkrobchjm", tab.companyName, [](const char* v) { return std::string(v); });
+  readFormBox(form, "VetaD", "zdobd_do", tab.year, [](const char* v) { return yearOf(v); });
   removeEmptyRows(ws.table, 1);
 }
 

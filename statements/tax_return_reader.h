@@ -9,7 +9,7 @@ namespace kalkora {
 // 2016, and shows the entity (Edit38), the year (Edit39) and the numbers of
 // balance-sheet and income-statement lines read (Edit40, Edit41).
 // Raises Error on failure, OperationStopped for no form or the wrong file.
-void naplnitMfcrVykazy(Workspace& ws, Services& services);
+void NaplnitMFCRvykazy(Workspace& ws, Services& services);
 
 inline constexpr const char* kNoFormMessage = "Není vybrán žádný rok uzávěrky, vyberte jej.";
 inline constexpr const char* kTaxReturnStructureMessage =

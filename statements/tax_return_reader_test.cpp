@@ -34,7 +34,7 @@ struct TaxReturnLoad : ReaderTest {
   void SetUp() override { ws.params.RadioGroup3 = 1; }
   void load(const std::string& xml) {
     source("dppdp.xml", xml);
-    naplnitMfcrVykazy(ws, services);
+    NaplnitMFCRvykazy(ws, services);
   }
 };
 
@@ -83,17 +83,17 @@ TEST_F(TaxReturnLoad, FormChoiceAndStructureCheck) {
       "výkazu.";
   for (const std::string& xml : {taxReturn("DPPDP9"), std::string("<Pisemnost><DPPDP8"), std::string()}) {
     source("dppdp.xml", xml);
-    expectStopped(naplnitMfcrVykazy, wrongForm);
+    expectStopped(NaplnitMFCRvykazy, wrongForm);
     EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
     EXPECT_EQ(ws.params.Edit38, "předchozí");
   }
 
   ws.params.RadioGroup3 = -1;
-  expectStopped(naplnitMfcrVykazy, "Není vybrán žádný rok uzávěrky, vyberte jej.");
+  expectStopped(NaplnitMFCRvykazy, "Není vybrán žádný rok uzávěrky, vyberte jej.");
   EXPECT_EQ(ws.mode, 5);
   ws.params.RadioGroup3 = 1;
   ws.params.Edit3 = "chybi.xml";
-  EXPECT_THROW(naplnitMfcrVykazy(ws, services), Error);
+  EXPECT_THROW(NaplnitMFCRvykazy(ws, services), Error);
 }
 
 TEST_F(TaxReturnLoad, AmountsAndCoefficient) {

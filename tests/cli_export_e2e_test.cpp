@@ -1,21 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "cli_process.h"
-#include "xlsx/xlsx_spreadsheet.h"
 #include "platform/file_system.h"
 
 namespace kalkora::e2e {
-namespace {
-
-// The cell as the next export would read it.
-std::string cellOf(const std::string& workbook, int sheet, int row, int column) {
-  DiskFileSystem fs;
-  XlsxSpreadsheet spreadsheet(fs, Regional{});
-  spreadsheet.open(workbook);
-  return spreadsheet.readCell(sheet, row, column);
-}
-
-}  // namespace
 
 // The example run of the README: load, account check, dump and export of the
 // example turnovers into period 1 of the example workbook, written elsewhere.

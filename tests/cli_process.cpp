@@ -8,6 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/file_system.h"
+#include "xlsx/xlsx_spreadsheet.h"
+
 extern char** environ;
 
 namespace kalkora::e2e {
@@ -59,6 +62,13 @@ CliResult runKalkoraCli(const std::vector<std::string>& args) {
   result.out = slurp(outPath);
   result.err = slurp(errPath);
   return result;
+}
+
+std::string cellOf(const std::string& workbook, int sheet, int row, int column) {
+  DiskFileSystem fs;
+  XlsxSpreadsheet spreadsheet(fs, Regional{});
+  spreadsheet.open(workbook);
+  return spreadsheet.readCell(sheet, row, column);
 }
 
 }  // namespace kalkora::e2e

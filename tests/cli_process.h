@@ -23,4 +23,8 @@ struct CliResult {
 // Runs the built kalkora-cli with these arguments, no standard input.
 CliResult runKalkoraCli(const std::vector<std::string>& args);
 
+// A cell of a workbook file as the next export would read it (sheet, row and
+// column from 1).
+std::string cellOf(const std::string& workbook, int sheet, int row, int column);
+
 }  // namespace kalkora::e2e

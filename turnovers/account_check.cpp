@@ -23,7 +23,7 @@ void labelAccounts(ImportTable& table, const AccountIndex& index, const std::vec
 
 }  // namespace
 
-void zkontrolujUcty(Workspace& ws, Services& services) {
+void ZkontrolujUcty(Workspace& ws, Services& services) {
   const Parameters& p = ws.params;
   if (!services.fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
   ImportTable& table = ws.table;
@@ -35,9 +35,9 @@ void zkontrolujUcty(Workspace& ws, Services& services) {
                 DefinitionKind::IncomeStatement);
 }
 
-bool kontrolaUctu(Workspace& ws, Services& services) {
+bool accountCheckButtonPressed(Workspace& ws, Services& services) {
   if (ws.mode == 1 || ws.mode == 2) {
-    zkontrolujUcty(ws, services);
+    ZkontrolujUcty(ws, services);
     return true;
   }
   services.messages.notice(kAccountCheckOnlyForTurnovers);

@@ -7,12 +7,12 @@ namespace kalkora {
 // definition rows that take it, each after two spaces, balance sheet first.
 // A missing definition file stops it with its message; the balance-sheet
 // labels stay when only the income-statement file is missing.
-void zkontrolujUcty(Workspace& ws, Services& services);
+void ZkontrolujUcty(Workspace& ws, Services& services);
 
 // The toolbar button "Kontrola účtů": the check in the turnover modes, a
 // notice in every other mode. True when the check ran, so the window hands
 // the import table the focus.
-bool kontrolaUctu(Workspace& ws, Services& services);
+bool accountCheckButtonPressed(Workspace& ws, Services& services);
 
 inline constexpr const char* kAccountCheckOnlyForTurnovers =
     "Pro export výkazů nemá smysl kontrolovat použití účtů.";

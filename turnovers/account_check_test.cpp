@@ -32,7 +32,7 @@ struct Fixture {
   std::string labels(int row) const { return ws.table.cell(3, row); }
   std::string error() {
     try {
-      zkontrolujUcty(ws, services);
+      ZkontrolujUcty(ws, services);
     } catch (const Error& e) {
       return e.what();
     }
@@ -45,7 +45,7 @@ struct Fixture {
 TEST(AccountCheck, LabelsEveryAccountInReadingOrder) {
   Fixture f({"3111", "3950", "3431", "3915", "6020"});
   f.ws.table.setCell(3, 2, "stará hodnota");
-  zkontrolujUcty(f.ws, f.services);
+  ZkontrolujUcty(f.ws, f.services);
   // 3111 also matches the last entry of "-391,3111", written without its comma.
   EXPECT_EQ(f.labels(1), "  Pohledávky  Opravky");
   EXPECT_EQ(f.labels(2), "");
@@ -53,13 +53,13 @@ TEST(AccountCheck, LabelsEveryAccountInReadingOrder) {
   EXPECT_EQ(f.labels(4), "  Opravky");
   EXPECT_EQ(f.labels(5), "  Tržby");
 
-  zkontrolujUcty(f.ws, f.services);
+  ZkontrolujUcty(f.ws, f.services);
   EXPECT_EQ(f.labels(1), "  Pohledávky  Opravky");
 }
 
 TEST(AccountCheck, LabelsRowsBeyondTheThousandth) {
   Fixture f(std::vector<std::string>(1500, "6011"));
-  zkontrolujUcty(f.ws, f.services);
+  ZkontrolujUcty(f.ws, f.services);
   EXPECT_EQ(f.labels(1), "  Tržby");
   EXPECT_EQ(f.labels(1500), "  Tržby");
 }
@@ -80,11 +80,11 @@ TEST(AccountCheck, MissingDefinitionsStopWithTheirMessages) {
 TEST(AccountCheck, ButtonOnlyChecksInTurnoverModes) {
   Fixture f({"3111"});
   f.ws.mode = 3;
-  EXPECT_FALSE(kontrolaUctu(f.ws, f.services));
+  EXPECT_FALSE(accountCheckButtonPressed(f.ws, f.services));
   EXPECT_EQ(f.messages.shown, std::vector<std::string>{"notice: Pro export výkazů nemá smysl kontrolovat použití účtů."});
   EXPECT_EQ(f.labels(1), "");
   f.ws.mode = 2;
-  EXPECT_TRUE(kontrolaUctu(f.ws, f.services));
+  EXPECT_TRUE(accountCheckButtonPressed(f.ws, f.services));
   EXPECT_EQ(f.labels(1), "  Pohledávky  Opravky");
 }
 

@@ -9,13 +9,17 @@
 #include "platform/messages.h"
 #include "platform/number.h"
 #include "model/amount_steps.h"
+#include "model/tab_views.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {
 namespace {
 
-// Amount cleaning steps 1 to 5 of one field; `lowest` is where the character
-// check's rejected codes start (0 for the first column, 21 for the second).
+// Cleans one amount field: the quotes, up to five stray "Â" (what is left of a
+// no-break space read in the wrong code page), the thousands separators and
+// the spaces go, then a field with a character that is no part of a number
+// is emptied; `lowest` is where the check's rejected codes start (0 for the
+// first column, 21 for the second).
 std::string cleanAmountField(std::string field, int lowest, const Regional& regional) {
   field = amount::removeQuotes(std::move(field));
   field = amount::removeFirst(std::move(field), U'\u00C2', 5);
@@ -24,8 +28,8 @@ std::string cleanAmountField(std::string field, int lowest, const Regional& regi
   return amount::checkCharacters(std::move(field), lowest);
 }
 
-// Step 6: the first column wins whenever it carries a value, the second is
-// the fallback, "0" when neither has one.
+// The first column wins whenever it carries a value, the second is the
+// fallback, "0" when neither has one.
 std::string chooseAmount(const std::string& first, const std::string& second) {
   std::string text = second;
   if (!first.empty() && first != "0" && first != "0,00" && first != "0.0") text = first;
@@ -36,20 +40,21 @@ struct Columns {
   long long account, amount, amount2, accountLength;
 };
 
-void readLine(ImportTable& table, int row, const std::string& line, const Columns& cols, const Parameters& p,
+void readLine(ImportTable& table, int row, const std::string& line, const Columns& cols, const CsvTurnoverTab& tab,
               const Regional& regional) {
-  if (!hasSeparator(line, p.Edit2)) {
+  const std::string& separator = tab.separator;
+  if (!hasSeparator(line, separator)) {
     table.setCell(1, row, "");
     table.setCell(2, row, "");
     return;
   }
-  const std::string first = cleanAmountField(csvField(line, p.Edit2, cols.amount), 0, regional);
+  const std::string first = cleanAmountField(csvField(line, separator, cols.amount), 0, regional);
   const std::string second =
-      cols.amount2 >= 1 ? cleanAmountField(csvField(line, p.Edit2, cols.amount2), 21, regional) : std::string();
+      cols.amount2 >= 1 ? cleanAmountField(csvField(line, separator, cols.amount2), 21, regional) : std::string();
   std::string amountText = chooseAmount(first, second);
-  table.setCell(1, row, cleanAccount(csvField(line, p.Edit2, cols.account), cols.accountLength));
+  table.setCell(1, row, cleanAccount(csvField(line, separator, cols.account), cols.accountLength));
   amountText = amount::rewriteDecimalPoint(std::move(amountText));
-  table.setCell(2, row, amount::applyCoefficient(std::move(amountText), p.Edit8, regional));
+  table.setCell(2, row, amount::applyCoefficient(std::move(amountText), tab.coefficient, regional));
 }
 
 bool hasCodeIn0To47Or58To127(const std::string& account) {
@@ -89,27 +94,28 @@ std::string cleanAccount(const std::string& field, long long accountLength) {
   return encodeUtf8(kept);
 }
 
-void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional) {
-  Parameters& p = ws.params;
+void NaplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional) {
+  const CsvTurnoverTab tab = csvTurnoverTab(ws.params);
   ImportTable& table = ws.table;
   table.clear(1, 3, 1, table.rowCount() - 1);
   table.setRowCount(ws.loadedCount + 1);
 
   size_t next = 0;
-  if (p.Edit7 != "0") {
-    const long long first = toInteger(p.Edit7);
+  if (tab.firstRow != "0") {
+    const long long first = toInteger(tab.firstRow);
     if (first > 1) next = static_cast<size_t>(first - 1);
   }
-  if (p.Edit7 == "0") p.Edit7 = "1";
+  if (tab.firstRow == "0") tab.firstRow = "1";
 
   if (next < lines.size()) {
-    const Columns cols{toInteger(p.Edit5), toInteger(p.Edit6), toInteger(p.Edit15), toInteger(p.Edit9)};
-    for (int row = 1; next < lines.size(); ++next, ++row) readLine(table, row, lines[next], cols, p, regional);
+    const Columns cols{toInteger(tab.accountColumn), toInteger(tab.amountColumn), toInteger(tab.secondAmountColumn),
+                       toInteger(tab.accountDigits)};
+    for (int row = 1; next < lines.size(); ++next, ++row) readLine(table, row, lines[next], cols, tab, regional);
   }
   cleanUp(table);
 }
 
-void naplnitCsvObraty(Workspace& ws, Services& services) {
+void NaplnitCSVobraty(Workspace& ws, Services& services) {
   ws.mode = 1;
   const Parameters& p = ws.params;
   checkCsvSource(services.fs, services.messages, p.Edit3);
@@ -117,10 +123,10 @@ void naplnitCsvObraty(Workspace& ws, Services& services) {
   const std::vector<std::string> lines = readSourceLines(services.fs, p.Edit3);
   ws.loadedCount = static_cast<int>(lines.size());
   writeHeaderTexts(ws.table);
-  naplnitStringGrid(ws, lines, services.regional);
+  NaplnitStringGrid(ws, lines, services.regional);
 
   if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
-    zkontrolujUcty(ws, services);
+    ZkontrolujUcty(ws, services);
 }
 
 }  // namespace kalkora

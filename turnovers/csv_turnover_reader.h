@@ -9,11 +9,11 @@ namespace kalkora {
 // NaplnitCSVobraty: loads a CSV turnover file (mode 1) into the import table
 // from the tab-1 parameters, then runs the account check when both
 // definition files exist. Raises Error with the Czech message on failure.
-void naplnitCsvObraty(Workspace& ws, Services& services);
+void NaplnitCSVobraty(Workspace& ws, Services& services);
 
 // The CSV row reader: fills the table from the parameters and the file's
 // lines (the loaded count and header row already set), then cleans up.
-void naplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional);
+void NaplnitStringGrid(Workspace& ws, const std::vector<std::string>& lines, const Regional& regional);
 
 // Account cleaning of one account field; accountLength 0 switches the
 // leading-zero rule off.

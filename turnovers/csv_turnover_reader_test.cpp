@@ -23,7 +23,7 @@ struct CsvLoad : ::testing::Test {
   }
   void load(const std::string& content) {
     fs.files[ws.params.Edit3] = content;
-    naplnitCsvObraty(ws, services);
+    NaplnitCSVobraty(ws, services);
   }
   std::vector<std::pair<std::string, std::string>> rows() const {
     std::vector<std::pair<std::string, std::string>> out;
@@ -102,7 +102,7 @@ TEST_F(CsvLoad, WarningsAndErrors) {
 
   ws.params.Edit3 = "chybi.csv";
   try {
-    naplnitCsvObraty(ws, services);
+    NaplnitCSVobraty(ws, services);
     FAIL();
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(), kSourceNotFound);

@@ -10,6 +10,7 @@
 #include "platform/operation_stopped.h"
 #include "platform/xml_file.h"
 #include "model/amount_steps.h"
+#include "model/tab_views.h"
 #include "turnovers/account_check.h"
 #include "turnovers/csv_turnover_reader.h"
 
@@ -117,12 +118,12 @@ void readRecord(pugi::xml_node node, int row, const Shape& shape, Workspace& ws,
     layout({P::ParentElement, P::ParentAccountAttribute, P::AmountElement}, parentAttributeLayout);
   }
   std::string text = amount::rewriteDecimalPoint(chooseAmount(std::move(amounts), regional));
-  ws.table.setCell(2, row, amount::applyCoefficient(std::move(text), ws.params.Edit14, regional));
+  ws.table.setCell(2, row, amount::applyCoefficient(std::move(text), xmlTurnoverTab(ws.params).coefficient, regional));
 }
 
 }  // namespace
 
-void naplnitXmlObraty(Workspace& ws, Services& services) {
+void NaplnitXMLobraty(Workspace& ws, Services& services) {
   ws.mode = 2;
   const Parameters& p = ws.params;
   if (!services.fs.fileExists(p.Edit3)) throw Error(kSourceNotFound);
@@ -155,7 +156,7 @@ void naplnitXmlObraty(Workspace& ws, Services& services) {
   removeEmptyRows(ws.table, 1);
 
   if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
-    zkontrolujUcty(ws, services);
+    ZkontrolujUcty(ws, services);
 }
 
 }  // namespace kalkora

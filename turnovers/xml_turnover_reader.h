@@ -8,7 +8,7 @@ namespace kalkora {
 // records; then runs the account check when both definition files exist.
 // Raises Error with the Czech message on failure, OperationStopped when the
 // file does not have the shape the settings describe.
-void naplnitXmlObraty(Workspace& ws, Services& services);
+void NaplnitXMLobraty(Workspace& ws, Services& services);
 
 inline constexpr const char* kXmlStructureMessage =
     "XML soubor neobsahuje takovou strukturu elementů, která je v parametrech nastavena. Musíte upravit "

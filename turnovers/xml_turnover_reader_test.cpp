@@ -29,7 +29,7 @@ struct Fixture {
 
   // Column 1 and 2 of the data rows, "account=amount" separated by "|".
   std::string load() {
-    naplnitXmlObraty(ws, services);
+    NaplnitXMLobraty(ws, services);
     std::string out;
     for (int row = 1; row < ws.table.rowCount(); ++row)
       out += (row > 1 ? "|" : "") + ws.table.cell(1, row) + "=" + ws.table.cell(2, row);
@@ -40,7 +40,7 @@ struct Fixture {
   // comes as it is, an error's with "error: " before it.
   std::string loadError() {
     try {
-      naplnitXmlObraty(ws, services);
+      NaplnitXMLobraty(ws, services);
     } catch (const OperationStopped& e) {
       return e.what();
     } catch (const Error& e) {

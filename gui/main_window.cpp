@@ -138,23 +138,32 @@ void TForm1::connectHandlers() {
   }
 }
 
+// The controls of this window only: the secondary windows are its children
+// and name their own controls as they like (the definition editor's Edit1).
+template <class Control>
+QList<Control*> TForm1::ownControls() const {
+  QList<Control*> controls = findChildren<Control*>();
+  controls.removeIf([this](const Control* c) { return c->window() != this; });
+  return controls;
+}
+
 void TForm1::readControls() {
   Parameters& p = ws_.params;
-  for (QLineEdit* box : findChildren<QLineEdit*>())
+  for (QLineEdit* box : ownControls<QLineEdit>())
     if (std::string* text = textControl(p, s(box->objectName()))) *text = s(box->text());
-  for (QCheckBox* box : findChildren<QCheckBox*>())
+  for (QCheckBox* box : ownControls<QCheckBox>())
     if (bool* flag = flagControl(p, s(box->objectName()))) *flag = box->isChecked();
-  for (QGroupBox* group : findChildren<QGroupBox*>())
+  for (QGroupBox* group : ownControls<QGroupBox>())
     if (int* index = indexControl(p, s(group->objectName()))) *index = radioIndex(group);
 }
 
 void TForm1::writeControls() {
   Parameters& p = ws_.params;
-  for (QLineEdit* box : findChildren<QLineEdit*>())
+  for (QLineEdit* box : ownControls<QLineEdit>())
     if (const std::string* text = textControl(p, s(box->objectName()))) box->setText(q(*text));
-  for (QCheckBox* box : findChildren<QCheckBox*>())
+  for (QCheckBox* box : ownControls<QCheckBox>())
     if (const bool* flag = flagControl(p, s(box->objectName()))) box->setChecked(*flag);
-  for (QGroupBox* group : findChildren<QGroupBox*>())
+  for (QGroupBox* group : ownControls<QGroupBox>())
     if (const int* index = indexControl(p, s(group->objectName()))) setRadioIndex(group, *index);
 }
 

@@ -77,6 +77,8 @@ class TForm1 : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  template <class Control>
+  QList<Control*> ownControls() const;
   void buildToolBar();
   QWidget* buildCentral();
   QWidget* buildPathBoxes();

@@ -1,6 +1,11 @@
 #include "app/spreadsheet_backend.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "app/libreoffice_file_session.h"
 #include "export/marking_column.h"
+#include "platform/error.h"
 #include "xlsx/xlsx_spreadsheet.h"
 
 namespace kalkora {
@@ -33,7 +38,59 @@ class FileSpreadsheet : public Spreadsheet {
   XlsxSpreadsheet xlsx_;
 };
 
+// Opens the workbook with the backend its path calls for; everything else
+// goes to that backend.
+class BatchSpreadsheet : public Spreadsheet {
+ public:
+  BatchSpreadsheet(FileSystem& files, const Regional& regional, Backend chosen, std::optional<std::string> outputPath)
+      : files_(files), regional_(regional), chosen_(chosen), outputPath_(std::move(outputPath)) {}
+
+  void open(const std::string& path) override {
+    backend_ = backendFor(path, chosen_) == Backend::File
+                   ? makeFileSpreadsheet(files_, regional_, {}, outputPath_)
+                   : makeLibreOfficeFileSpreadsheet(files_, regional_, outputPath_);
+    backend_->setVisible(visible_);
+    backend_->open(path);
+  }
+  void setVisible(bool visible) override {
+    visible_ = visible;
+    if (backend_) backend_->setVisible(visible);
+  }
+  void setCalculation(Calculation mode) override { backend().setCalculation(mode); }
+  std::string sheetName(int sheet) override { return backend().sheetName(sheet); }
+  std::string readCell(int sheet, int row, int column) override { return backend().readCell(sheet, row, column); }
+  void writeNumber(int sheet, int row, int column, double value) override {
+    backend().writeNumber(sheet, row, column, value);
+  }
+  void writeZeroText(int sheet, int row, int column) override { backend().writeZeroText(sheet, row, column); }
+  void close() override { backend().close(); }
+
+ private:
+  Spreadsheet& backend() {
+    if (!backend_) throw Error("Není otevřený žádný sešit.");
+    return *backend_;
+  }
+
+  FileSystem& files_;
+  Regional regional_;
+  Backend chosen_;
+  std::optional<std::string> outputPath_;
+  bool visible_ = false;
+  std::unique_ptr<Spreadsheet> backend_;
+};
+
 }  // namespace
+
+Backend backendFor(const std::string& workbookPath, Backend chosen) {
+  std::string extension = std::filesystem::path(workbookPath).extension().string();
+  std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return std::tolower(c); });
+  return extension == ".xls" || extension == ".ods" ? Backend::LibreOffice : chosen;
+}
+
+std::unique_ptr<Spreadsheet> makeBatchSpreadsheet(FileSystem& files, const Regional& regional, Backend chosen,
+                                                  const std::optional<std::string>& outputPath) {
+  return std::make_unique<BatchSpreadsheet>(files, regional, chosen, outputPath);
+}
 
 std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Regional& regional,
                                                  std::function<void(const std::string&)> showFile,

@@ -22,4 +22,18 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
                                                  std::function<void(const std::string&)> showFile = {},
                                                  const std::optional<std::string>& outputPath = std::nullopt);
 
+// How a workbook is written: the xlsx file backend edits the file itself,
+// LibreOffice opens it as a document.
+enum class Backend { File, LibreOffice };
+
+// .xls and .ods workbooks always go to LibreOffice (the file backend
+// cannot write them); any other goes to the chosen backend.
+Backend backendFor(const std::string& workbookPath, Backend chosen);
+
+// kalkora-cli's spreadsheet: picks the backend for the workbook it opens
+// (backendFor), never shows anything, and writes the result to the output
+// path or in place with a backup.
+std::unique_ptr<Spreadsheet> makeBatchSpreadsheet(FileSystem& files, const Regional& regional, Backend chosen,
+                                                  const std::optional<std::string>& outputPath);
+
 }  // namespace kalkora

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     const double check = seconds(start);
 
     kalkora::RecordingSpreadsheet recording({"Úvod", "Rozvahy netto", "Výsledovky", "Poznámky"});
-    kalkora::TurnoverExportProgress progress;
+    kalkora::ExportProgress progress;
     start = std::chrono::steady_clock::now();
     kalkora::NaplnDaty(ws, fs, recording, progress);
     const double exported = seconds(start);

@@ -15,6 +15,7 @@ const std::map<std::string, TextOption> kTextOptions = {
     {"--control-csv", &CliOptions::controlCsv}, {"--workbook", &CliOptions::workbook},
     {"--output", &CliOptions::output},         {"--decimal", &CliOptions::decimal},
     {"--thousands", &CliOptions::thousands},   {"--period", &CliOptions::period},
+    {"--backend", &CliOptions::backend},
 };
 
 bool parseSmallInt(const std::string& text, int& out) {
@@ -65,6 +66,10 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args, 
       }
       (arg == "--mode" ? o.mode : o.statementType) = number;
     }
+  }
+  if (o.backend && *o.backend != "file" && *o.backend != "libreoffice") {
+    error = "Přepínač --backend čeká file nebo libreoffice: " + *o.backend;
+    return std::nullopt;
   }
   return o;
 }

@@ -9,6 +9,7 @@ namespace kalkora {
 // The command line of kalkora-cli.
 struct CliOptions {
   std::optional<std::string> settings, source, balanceDef, incomeDef, form, dump, controlCsv, workbook, output;
+  std::optional<std::string> backend;  // "file" or "libreoffice"
   std::optional<std::string> decimal, thousands, period;
   std::optional<int> mode, statementType;
   std::vector<std::pair<std::string, std::string>> sets;  // --set KEY=VALUE, in order
@@ -23,6 +24,7 @@ inline constexpr const char* kCliUsage =
     "Použití: kalkora-cli [--settings SOUBOR] [--mode N] [--source SOUBOR] [--balance-def SOUBOR]\n"
     "  [--income-def SOUBOR] [--set KLÍČ=HODNOTA]... [--statement-type N] [--form DPPDP8|DPPDP9]\n"
     "  [--sum-lines] [--clear-period] [--decimal ZNAK] [--thousands ZNAK] [--dump SOUBOR|-]\n"
-    "  [--control-csv SOUBOR] [--workbook SOUBOR] [--period N] [--output SOUBOR]\n";
+    "  [--control-csv SOUBOR] [--workbook SOUBOR] [--period N] [--backend file|libreoffice]\n"
+    "  [--output SOUBOR]\n";
 
 }  // namespace kalkora

@@ -25,6 +25,8 @@ TEST(CliOptions, BadUsageIsReported) {
   EXPECT_FALSE(parseCliOptions({"--mode"}, error));
   EXPECT_FALSE(parseCliOptions({"--mode", "x"}, error));
   EXPECT_FALSE(parseCliOptions({"--set", "=1"}, error));
+  EXPECT_FALSE(parseCliOptions({"--backend", "excel"}, error));
+  EXPECT_NE(error.find("file nebo libreoffice"), std::string::npos);
 }
 
 }  // namespace kalkora

@@ -7,6 +7,7 @@
 #include "app/settings_keys.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
+#include "export/statement_export.h"
 #include "export/turnover_export.h"
 #include "export/workbook_session.h"
 #include "platform/cp1250.h"
@@ -86,15 +87,20 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
                     const CliSpreadsheetFactory& makeSpreadsheet) {
   std::optional<std::string> exportError;
-  TurnoverExportProgress progress;
-  const Exporters exporters{[&](Spreadsheet& spreadsheet) {
-                              try {
-                                NaplnDaty(ws, services.fs, spreadsheet, progress);
-                              } catch (const Error& e) {
-                                exportError = e.what();
-                              }
-                            },
-                            {}};
+  ExportProgress progress;
+  // Runs one exporter as its window would: an error is kept for the end.
+  const auto reporting = [&](auto exporter) {
+    return [&exportError, exporter](Spreadsheet& spreadsheet) {
+      try {
+        exporter(spreadsheet);
+      } catch (const Error& e) {
+        exportError = e.what();
+      }
+    };
+  };
+  const Exporters exporters{
+      reporting([&](Spreadsheet& spreadsheet) { NaplnDaty(ws, services.fs, spreadsheet, progress); }),
+      reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
   if (exportError) throw Error(*exportError);

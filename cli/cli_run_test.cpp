@@ -125,6 +125,22 @@ TEST(CliRun, ExportRefusalsAndFailuresEndTheRunWithOne) {
   EXPECT_EQ(factory.calls.back(), "close");
 }
 
+// The keys of the P 5-01 columns name amount, text and marking in this order.
+TEST(CliRun, StatementExportWritesTheTargetsOfTheLoadedReport) {
+  MemoryFileSystem fs;
+  fs.files["p.csv"] = "Aktiva celkem;A.;100;\r\nStálá aktiva;B.;0;\r\n";
+  RecordingFactory factory;
+  std::string error;
+  auto o = parseCliOptions({"--mode", "6", "--source", "p.csv", "--set", "AktivniRadioButtonSBS=3", "--set",
+                            "TextVykazSBS=3", "--set", "OznaceniVykazSBS=1", "--set", "CastkaVykazSBS=2",
+                            "--workbook", "k.xlsx", "--period", "2"},
+                           error);
+  std::ostringstream out, err;
+  EXPECT_EQ(runCli(*o, fs, out, err, std::ref(factory)), 0) << err.str();
+  EXPECT_EQ(factory.writes(), (std::vector<std::string>{"number 2 7 8 100", "number 2 8 8 0"}));
+  EXPECT_EQ(factory.calls.back(), "close");
+}
+
 }  // namespace kalkora
 
 namespace kalkora {

@@ -4,16 +4,6 @@
 #include "cli/cli_run.h"
 #include "app/spreadsheet_backend.h"
 
-namespace {
-
-// The workbook file itself; never shown, kalkora-cli starts no other program.
-std::unique_ptr<kalkora::Spreadsheet> fileSpreadsheet(kalkora::FileSystem& fs, const kalkora::Regional& regional,
-                                                      const std::optional<std::string>& output) {
-  return kalkora::makeFileSpreadsheet(fs, regional, {}, output);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
@@ -22,6 +12,13 @@ int main(int argc, char** argv) {
     std::cerr << error << '\n' << kalkora::kCliUsage;
     return 2;
   }
+  // Never shown: kalkora-cli starts no program the user would see.
+  const kalkora::Backend chosen =
+      options->backend == "libreoffice" ? kalkora::Backend::LibreOffice : kalkora::Backend::File;
   kalkora::DiskFileSystem fs;
-  return kalkora::runCli(*options, fs, std::cout, std::cerr, fileSpreadsheet);
+  return kalkora::runCli(*options, fs, std::cout, std::cerr,
+                         [chosen](kalkora::FileSystem& files, const kalkora::Regional& regional,
+                                  const std::optional<std::string>& output) {
+                           return kalkora::makeBatchSpreadsheet(files, regional, chosen, output);
+                         });
 }

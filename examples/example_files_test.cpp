@@ -30,7 +30,7 @@ TEST(ExampleFiles, TurnoversFillBothStatementsConsistently) {
   for (int row = 1; row < ws.table.rowCount(); ++row) EXPECT_NE(ws.table.cell(3, row), "") << ws.table.cell(1, row);
 
   RecordingSpreadsheet sheet({"Úvod", "Rozvahy netto", "Výsledovky", "Analýza"});
-  TurnoverExportProgress progress;
+  ExportProgress progress;
   NaplnDaty(ws, fs, sheet, progress);
   const auto at = [&](int s, int row) { return *parseNumber(sheet.cell(s, row, 7), U','); };
   const double afterTax = at(3, 5) + at(3, 6) - at(3, 8) - at(3, 9) - at(3, 10) - at(3, 11) - at(3, 12) -

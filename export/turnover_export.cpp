@@ -11,7 +11,7 @@
 namespace kalkora {
 namespace {
 
-using Bar = TurnoverExportProgress::Bar;
+using Bar = ExportProgress::Bar;
 
 // Amounts always carry a decimal comma here, whatever the regional settings.
 double amountOf(const ImportTable& table, int row) {
@@ -25,7 +25,7 @@ double amountOf(const ImportTable& table, int row) {
 // Balance sheet: each entry's sum is formed first, then its state rule
 // decides what of it the row gets.
 double balanceRowSum(const ImportTable& table, const AccountIndex& index, const DefinitionRecord& record,
-                     TurnoverExportProgress& progress, int& counter) {
+                     ExportProgress& progress, int& counter) {
   double rowSum = 0;
   for (const std::string& text : splitAccountList(record.accounts)) {
     progress.setPosition(Bar::Balance, ++counter);
@@ -44,7 +44,7 @@ double balanceRowSum(const ImportTable& table, const AccountIndex& index, const 
 // Income statement: only "-" is a mark; every amount goes straight into the
 // row sum.
 double incomeRowSum(const ImportTable& table, const AccountIndex& index, const DefinitionRecord& record,
-                    TurnoverExportProgress& progress, int& counter) {
+                    ExportProgress& progress, int& counter) {
   double rowSum = 0;
   for (const std::string& text : splitAccountList(record.accounts)) {
     progress.setPosition(Bar::Income, ++counter);
@@ -58,7 +58,7 @@ double incomeRowSum(const ImportTable& table, const AccountIndex& index, const D
 
 template <class RowSum>
 void fillStatement(const Workspace& ws, const AccountIndex& index, const std::vector<DefinitionRecord>& records,
-                   Spreadsheet& spreadsheet, int sheet, int column, TurnoverExportProgress& progress,
+                   Spreadsheet& spreadsheet, int sheet, int column, ExportProgress& progress,
                    RowSum rowSum) {
   int counter = 0;
   for (const DefinitionRecord& record : records) {
@@ -70,18 +70,8 @@ void fillStatement(const Workspace& ws, const AccountIndex& index, const std::ve
 
 }  // namespace
 
-int spreadsheetRow(const std::string& rowText) {
-  const size_t first = rowText.find_first_not_of(' ');
-  const size_t last = rowText.find_last_not_of(' ');
-  const std::string digits = first == std::string::npos ? std::string() : rowText.substr(first, last - first + 1);
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
-    throw Error("„" + rowText + "“ není číslo řádku listu.");
-  // Any longer number lies beyond the last row as well.
-  return digits.size() > 9 ? 1'000'000'000 : std::stoi(digits);
-}
-
 void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
-               TurnoverExportProgress& progress) {
+               ExportProgress& progress) {
   progress.setStatus(kExportWorking);
   progress.setPosition(Bar::Balance, 0);
   progress.setPosition(Bar::Income, 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "export/workbook_layout.h"
 #include "testing/recording_spreadsheet.h"
 #include "testing/memory_file_system.h"
 #include "platform/error.h"
@@ -11,7 +12,7 @@
 namespace kalkora {
 namespace {
 
-class RecordingProgress : public TurnoverExportProgress {
+class RecordingProgress : public ExportProgress {
  public:
   std::vector<std::string> events;
   std::string status;

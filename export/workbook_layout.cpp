@@ -6,6 +6,7 @@
 
 #include "export/marking_column.h"
 #include "export/spreadsheet.h"
+#include "platform/error.h"
 #include "platform/number.h"
 
 namespace kalkora {
@@ -31,6 +32,16 @@ int findIncomeSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 3,
 int periodColumn(const std::string& periodText) {
   // Far beyond any sheet either way, so the write still fails, without overflow.
   return static_cast<int>(std::clamp(toInteger(periodText), -1'000'000'000LL, 1'000'000'000LL) + 6);
+}
+
+int spreadsheetRow(const std::string& rowText) {
+  const size_t first = rowText.find_first_not_of(' ');
+  const size_t last = rowText.find_last_not_of(' ');
+  const std::string digits = first == std::string::npos ? std::string() : rowText.substr(first, last - first + 1);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+    throw Error("„" + rowText + "“ není číslo řádku listu.");
+  // Any longer number lies beyond the last row as well.
+  return digits.size() > 9 ? 1'000'000'000 : std::stoi(digits);
 }
 
 }  // namespace kalkora

@@ -16,4 +16,9 @@ int findIncomeSheet(Spreadsheet& spreadsheet);   // position 3 or 4
 // Raises the invalid-integer Error when the text is not an integer.
 int periodColumn(const std::string& periodText);
 
+// A row given as text (a definition record's characters 4 to 6, a P 5-01
+// target) as the spreadsheet takes it: a whole number, blanks around it
+// allowed. Anything else raises Error.
+int spreadsheetRow(const std::string& rowText);
+
 }  // namespace kalkora

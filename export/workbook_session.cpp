@@ -31,7 +31,6 @@ ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messa
     messages.notice(kNoPeriodMessage);
     return ExportOutcome::NoPeriod;
   }
-  if (isStatementMode(ws.mode) && !exporters.statements) throw Error(kStatementExportUnavailable);
   if (!opened_ && !openSession(p.workbookPath, &messages)) return ExportOutcome::NoApplication;
   try {
     runExporter(ws.mode, exporters);

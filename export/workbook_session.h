@@ -23,7 +23,7 @@ using RunExport = std::function<void(Spreadsheet&)>;
 
 struct Exporters {
   RunExport turnovers;   // modes 1 and 2
-  RunExport statements;  // modes 3 to 6; empty while that export is not available
+  RunExport statements;  // modes 3 to 6
 };
 
 // How the export button ended.
@@ -61,6 +61,5 @@ inline constexpr const char* kNoWorkbookMessage =
     "Není zadané připojení k Kalkora. Připojte soubor Kalkora do příslušného okénka.";
 inline constexpr const char* kNoPeriodMessage = "Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora.";
 inline constexpr const char* kNoApplicationMessage = "Propojení na aplikaci MS Excel není dostupné...";
-inline constexpr const char* kStatementExportUnavailable = "Export výkazů do Kalkora zatím není k dispozici.";
 
 }  // namespace kalkora

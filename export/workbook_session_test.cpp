@@ -49,11 +49,6 @@ TEST(WorkbookSession, RefusesWithoutWorkbookOrPeriod) {
   EXPECT_TRUE(f.created.empty());
   EXPECT_EQ(f.messages.shown.front(), std::string("notice: ") + kNoWorkbookMessage);
   EXPECT_EQ(f.messages.shown.back(), std::string("notice: ") + kNoPeriodMessage);
-
-  f.ws.params.Edit1 = "1";
-  f.ws.mode = 4;
-  EXPECT_THROW(f.press(), Error);
-  EXPECT_TRUE(f.created.empty());
 }
 
 TEST(WorkbookSession, OpensExportsAndWritesTheWorkbookBack) {

@@ -18,6 +18,7 @@
 #include "app/load_by_mode.h"
 #include "gui/mode_tabs.h"
 #include "gui/qt_dialogs.h"
+#include "gui/statement_export_window.h"
 #include "gui/turnover_export_window.h"
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
@@ -63,6 +64,7 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   resize(1250, 728);
   form2_ = new TForm2(dialogs_, this);
   form3_ = new TForm3(dialogs_, this);
+  form4_ = new TForm4(dialogs_, this);
 
   applyInputRules();
   connectHandlers();
@@ -379,7 +381,9 @@ void TForm1::setSpreadsheetFactory(SpreadsheetFactory factory) { spreadsheetFact
 
 void TForm1::BitBtn4Click() {
   readControls();
-  const Exporters exporters{[this](Spreadsheet& spreadsheet) { form2_->showExport(ws_, fs_, spreadsheet); }, {}};
+  const Exporters exporters{
+      [this](Spreadsheet& spreadsheet) { form2_->showExport(ws_, fs_, spreadsheet); },
+      [this](Spreadsheet& spreadsheet) { form4_->showExport(ws_, regional_, spreadsheet); }};
   ExportOutcome outcome = ExportOutcome::Done;
   run([&] { outcome = session_.exportButton(ws_, dialogs_, exporters); });
   if (outcome == ExportOutcome::NoPeriod) findChild<QLineEdit*>(QStringLiteral("Edit1"))->setFocus();

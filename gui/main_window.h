@@ -17,6 +17,7 @@ namespace kalkora {
 class FileSystem;
 class TForm2;
 class TForm3;
+class TForm4;
 
 // The main window of kalkora-import. It owns the workspace (controls' values,
 // import table, mode, loaded count); each operation copies the controls into
@@ -133,6 +134,7 @@ class TForm1 : public QMainWindow {
 
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
+  TForm4* form4_ = nullptr;
   SpreadsheetFactory spreadsheetFactory_;
   WorkbookSession session_{[this] { return spreadsheetFactory_ ? spreadsheetFactory_() : nullptr; }};
 };

@@ -13,9 +13,10 @@ declare -A allowed=(
   [statements]="platform model statements"
   [xlsx]="platform xlsx"
   [export]="platform model turnovers statements export"
-  [app]="platform model turnovers statements xlsx export app"
-  [gui]="platform model turnovers statements xlsx export app gui"
-  [cli]="platform model turnovers statements xlsx export app cli"
+  [libreoffice]="platform export libreoffice"
+  [app]="platform model turnovers statements xlsx export libreoffice app"
+  [gui]="platform model turnovers statements xlsx export libreoffice app gui"
+  [cli]="platform model turnovers statements xlsx export libreoffice app cli"
 )
 
 status=0

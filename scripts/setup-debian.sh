@@ -9,6 +9,7 @@ packages=(
   libpugixml-dev libzip-dev libdeflate-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth
+  libreoffice-dev libreoffice-calc-nogui
 )
 
 missing=()

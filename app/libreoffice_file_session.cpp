@@ -1,0 +1,98 @@
+#include "app/libreoffice_file_session.h"
+
+#include <filesystem>
+
+#include "libreoffice/libreoffice.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "xlsx/workbook_file_checks.h"
+
+namespace kalkora {
+namespace {
+
+class LibreOfficeFileSpreadsheet : public Spreadsheet {
+ public:
+  LibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional, std::optional<std::string> outputPath)
+      : files_(files), regional_(regional), outputPath_(std::move(outputPath)) {}
+
+  void open(const std::string& path) override {
+    checkNotHeldOpen(files_, path);
+    original_ = files_.readFile(path);
+    if (!office_) office_ = startLibreOffice();
+    document_ = office_->spreadsheet(regional_);
+    document_->setVisible(visible_);
+    document_->open(path);
+    path_ = path;
+  }
+  // Headless: nothing to show; only passed on.
+  void setVisible(bool visible) override {
+    visible_ = visible;
+    if (document_) document_->setVisible(visible);
+  }
+  void setCalculation(Calculation mode) override { document().setCalculation(mode); }
+  std::string sheetName(int sheet) override { return document().sheetName(sheet); }
+  std::string readCell(int sheet, int row, int column) override { return document().readCell(sheet, row, column); }
+  void writeNumber(int sheet, int row, int column, double value) override {
+    document().writeNumber(sheet, row, column, value);
+  }
+  void writeZeroText(int sheet, int row, int column) override { document().writeZeroText(sheet, row, column); }
+
+  void close() override {
+    if (outputPath_) {
+      checkNotHeldOpen(files_, *outputPath_);
+      files_.writeFile(*outputPath_, storedBytes(*outputPath_));
+    } else if (document().written()) {
+      // Another program may have saved the workbook since we read it;
+      // storing ours over it would lose that work.
+      if (files_.readFile(path_) != original_)
+        throw Error("Sešit " + path_ + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; "
+                    "spusťte ho znovu.");
+      const std::string stored = storedBytes(path_);
+      files_.writeFile(backupPathOf(path_), original_);
+      files_.writeFile(path_, stored);
+    }
+    document_->close();
+    document_.reset();
+    office_.reset();
+  }
+
+ private:
+  LibreOfficeSpreadsheet& document() {
+    if (!document_) throw Error("Není otevřený žádný sešit.");
+    return *document_;
+  }
+
+  // The document as LibreOffice stores it for the target: into a temporary
+  // file beside it with the target's extension, which names the format.
+  std::string storedBytes(const std::string& target) {
+    const std::filesystem::path targetPath(target);
+    const std::filesystem::path temporary = targetPath.parent_path() / (".~kalkora-" + targetPath.filename().string());
+    std::error_code ignored;
+    try {
+      document().storeTo(temporary.string());
+      std::string bytes = files_.readFile(temporary.string());
+      std::filesystem::remove(temporary, ignored);
+      return bytes;
+    } catch (...) {
+      std::filesystem::remove(temporary, ignored);
+      throw;
+    }
+  }
+
+  FileSystem& files_;
+  Regional regional_;
+  std::optional<std::string> outputPath_;
+  bool visible_ = false;
+  std::string path_, original_;
+  std::shared_ptr<LibreOffice> office_;
+  std::unique_ptr<LibreOfficeSpreadsheet> document_;
+};
+
+}  // namespace
+
+std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,
+                                                             const std::optional<std::string>& outputPath) {
+  return std::make_unique<LibreOfficeFileSpreadsheet>(files, regional, outputPath);
+}
+
+}  // namespace kalkora

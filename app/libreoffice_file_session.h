@@ -1,0 +1,24 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "export/spreadsheet.h"
+#include "platform/regional.h"
+
+namespace kalkora {
+
+class FileSystem;
+
+// A workbook filled through a headless LibreOffice that this spreadsheet
+// starts at open and ends at close, for kalkora-cli. At close the document
+// is stored in its own format (.xls stays Excel 97, .ods ODF, .xlsx Office
+// Open XML) to the output path, or, when something was written, in place
+// with the previous file kept beside it as the backup ("name.bak.xls"),
+// either way through a temporary file that then replaces the target. A
+// workbook another program holds open is refused before LibreOffice starts;
+// one that another program saved meanwhile is not overwritten.
+std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,
+                                                             const std::optional<std::string>& outputPath);
+
+}  // namespace kalkora

@@ -1,0 +1,112 @@
+#include "gui/export_window.h"
+
+#include <algorithm>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/dialogs.h"
+
+namespace kalkora {
+
+ExportWindow::ExportWindow(Dialogs& dialogs, const char* objectName, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs) {
+  setObjectName(QString::fromLatin1(objectName));
+  setWindowTitle(QStringLiteral("Naplnění Kalkora daty daného období"));
+  Label2 = label("Label2", QStringLiteral("Plním rozvahu"));
+  ProgressBar1 = progressBar("ProgressBar1");
+  Label3 = label("Label3", QStringLiteral("Plním výsledovku"));
+  ProgressBar2 = progressBar("ProgressBar2");
+  Label1 = label("Label1", QString());
+  BitBtn1 = new QPushButton(QStringLiteral("Odchod"), this);
+  BitBtn1->setObjectName("BitBtn1");
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLabel* ExportWindow::label(const char* name, const QString& text) {
+  auto* l = new QLabel(text, this);
+  l->setObjectName(name);
+  return l;
+}
+
+QProgressBar* ExportWindow::progressBar(const char* name) {
+  auto* b = new QProgressBar(this);
+  b->setObjectName(name);
+  b->setTextVisible(false);
+  return b;
+}
+
+void ExportWindow::showRunning(std::function<void()> exportWork) {
+  exportWork_ = std::move(exportWork);
+  if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
+  exec();
+  exportWork_ = nullptr;
+  // Some failures leave the hourglass on while the window shows the error;
+  // once the window is closed the program is no longer working.
+  setBusy(false);
+}
+
+void ExportWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  QTimer::singleShot(0, this, &ExportWindow::FormActivate);
+}
+
+void ExportWindow::FormActivate() {
+  if (!exportWork_) return;
+  const std::function<void()> work = std::move(exportWork_);
+  exportWork_ = nullptr;
+  raise();
+  activateWindow();
+  try {
+    work();
+  } catch (const std::exception& e) {
+    dialogs_.error(e.what());
+  }
+}
+
+QProgressBar* ExportWindow::bar(Bar which) const {
+  switch (which) {
+    case Bar::Balance: return ProgressBar1;
+    case Bar::Income: return ProgressBar2;
+    case Bar::Clearing: return clearingBar_;
+  }
+  return nullptr;
+}
+
+void ExportWindow::setMaximum(Bar which, int maximum) {
+  QProgressBar* b = bar(which);
+  if (!b) return;
+  // A bar keeps its position, down to its new maximum.
+  // A maximum of 0 (a return without income lines) would turn the bar into
+  // Qt's endless busy animation; such a pass has no steps, the bar stays empty.
+  const int position = b->value();
+  b->setMaximum(std::max(maximum, 1));
+  if (position >= 0) b->setValue(std::min(position, b->maximum()));
+}
+
+void ExportWindow::setPosition(Bar which, int position) {
+  QProgressBar* b = bar(which);
+  if (!b) return;
+  // Past its maximum a bar stays full.
+  b->setValue(std::min(position, b->maximum()));
+  b->repaint();
+}
+
+void ExportWindow::setStatus(const std::string& text) {
+  Label1->setText(QString::fromStdString(text));
+  Label1->repaint();
+}
+
+void ExportWindow::setBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy)
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace kalkora

@@ -1,0 +1,61 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+
+#include "export/export_progress.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace kalkora {
+
+class Dialogs;
+
+// What the two export windows ("Naplnění Kalkora daty daného období")
+// share. Shown modally 200 pixels right of and below the main window, the
+// window runs its export as soon as it appears, once per showing: regaining
+// the focus after the error box does not run it again. An error goes to the
+// standard error box and the window stays open until "Odchod". The bars, the
+// status line and the busy cursor follow the export's progress calls.
+class ExportWindow : public QDialog, public ExportProgress {
+  Q_OBJECT
+ public:
+  void setMaximum(Bar bar, int maximum) override;
+  void setPosition(Bar bar, int position) override;
+  void setStatus(const std::string& text) override;
+  void setBusy(bool busy) override;
+
+ protected:
+  // Creates the controls both windows have: the balance-sheet and the
+  // income-statement bar with their titles, the status line Label1 and the
+  // button BitBtn1 "Odchod"; the window places them.
+  ExportWindow(Dialogs& dialogs, const char* objectName, QWidget* parent);
+
+  QLabel* label(const char* name, const QString& text);
+  QProgressBar* progressBar(const char* name);
+
+  // Shows the window modally and returns when the user has closed it; its
+  // activation runs exportWork.
+  void showRunning(std::function<void()> exportWork);
+  void showEvent(QShowEvent* event) override;
+
+  QLabel* Label2;
+  QProgressBar* ProgressBar1;
+  QLabel* Label3;
+  QProgressBar* ProgressBar2;
+  QLabel* Label1;
+  QPushButton* BitBtn1;
+  // The window that clears the period column sets its bar here.
+  QProgressBar* clearingBar_ = nullptr;
+
+ private:
+  void FormActivate();
+  QProgressBar* bar(Bar which) const;
+
+  Dialogs& dialogs_;
+  std::function<void()> exportWork_;
+  bool busy_ = false;
+};
+
+}  // namespace kalkora

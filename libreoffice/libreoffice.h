@@ -1,0 +1,45 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "export/spreadsheet.h"
+#include "platform/regional.h"
+
+namespace kalkora {
+
+// A workbook open in LibreOffice Calc. The Spreadsheet operations act on the
+// open document; close() closes it without saving, so a caller that wants
+// the result stores it first.
+class LibreOfficeSpreadsheet : public Spreadsheet {
+ public:
+  // Stores the document at path in the format its extension names (.xls as
+  // Excel 97, .ods as ODF, .xlsx and .xlsm as Office Open XML), any other
+  // extension in the format the workbook was opened in. The document stays
+  // open and keeps its own path.
+  virtual void storeTo(const std::string& path) = 0;
+  // True once a cell was written.
+  virtual bool written() const = 0;
+};
+
+// A LibreOffice that this program started: headless, with a profile of its
+// own that goes with it, so it neither meets the user's LibreOffice nor asks
+// anything. It ends when the last reference to it goes (documents included).
+class LibreOffice {
+ public:
+  virtual ~LibreOffice() = default;
+  // A spreadsheet whose open() loads a workbook into this LibreOffice;
+  // numbers read from cells get the regional decimal separator.
+  virtual std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional) = 0;
+};
+
+// Starts LibreOffice and connects to it. Raises Error with a Czech message
+// that says what to install when LibreOffice is missing (or this build has
+// no LibreOffice support), or LibreOffice's own text when it does not start.
+std::shared_ptr<LibreOffice> startLibreOffice();
+
+// What to install for LibreOffice on Debian.
+inline constexpr const char* kLibreOfficeMissing =
+    "LibreOffice Calc není nainstalován, sešity .xls a .ods proto nelze vyplnit. Nainstalujte balíček "
+    "libreoffice-calc-nogui (apt-get install libreoffice-calc-nogui) nebo libreoffice-calc.";
+
+}  // namespace kalkora

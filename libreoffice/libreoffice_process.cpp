@@ -1,0 +1,192 @@
+#include "libreoffice/libreoffice_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <cppuhelper/bootstrap.hxx>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "libreoffice/libreoffice.h"
+#include "libreoffice/uno_text.h"
+#include "platform/error.h"
+
+extern char** environ;
+
+namespace kalkora {
+namespace {
+
+using namespace std::chrono_literals;
+using css::uno::Reference;
+using css::uno::UNO_QUERY_THROW;
+using css::uno::XComponentContext;
+
+// A first start with a fresh profile on a busy machine takes seconds; a hung
+// one must not hang us for ever.
+constexpr auto kStartTimeout = 90s;
+constexpr auto kEndTimeout = 15s;
+
+const std::string kProgramDir = KALKORA_LO_PROGRAM_DIR;
+
+// Our side of the UNO connection: a component context of LibreOffice's own
+// libraries, made once per process. Their settings (unorc beside them) take
+// the type and service libraries from LibreOffice's fundamental settings,
+// which URE_BOOTSTRAP names.
+Reference<XComponentContext> localContext() {
+  static const Reference<XComponentContext> context = [] {
+    setenv("URE_BOOTSTRAP", ("vnd.sun.star.pathname:" + kProgramDir + "/fundamentalrc").c_str(), 0);
+    return cppu::defaultBootstrap_InitialComponentContext();
+  }();
+  return context;
+}
+
+pid_t spawnSoffice(const std::vector<std::string>& args) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  // A process group of its own: soffice starts soffice.bin as its child, and
+  // both must go when we end it.
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  const int failed = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  if (failed) throw Error("LibreOffice nejde spustit (" + args[0] + "): " + std::string(strerror(failed)));
+  return pid;
+}
+
+bool exited(pid_t pid) {
+  int status;
+  return waitpid(pid, &status, WNOHANG) == pid;
+}
+
+// Waits for a process group's leader until the deadline, then kills the
+// group; true when it ended by itself.
+bool endWithin(pid_t pid, std::chrono::steady_clock::duration patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (exited(pid)) return true;
+    std::this_thread::sleep_for(20ms);
+  }
+  kill(-pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return false;
+}
+
+// Settings of our own profile: no lock files beside the workbooks (a
+// LibreOffice that had to be killed would leave one, and the next export
+// would refuse the workbook as held open), no document recovery.
+constexpr const char* kProfileSettings =
+    R"(<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseLocking" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentOOoLockFile" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentSystemFileLocking" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Office.Recovery/RecoveryInfo"><prop oor:name="Enabled" oor:op="fuse"><value>false</value></prop></item>
+)";
+
+// A fresh profile makes LibreOffice restart itself once on its first start,
+// which would break our connection; so the profile is made first by a
+// LibreOffice that only initialises it and ends, and then gets our settings.
+void prepareProfile(const std::string& soffice, const std::filesystem::path& profile) {
+  const pid_t pid = spawnSoffice({soffice, "--headless", "--terminate_after_init",
+                                  "-env:UserInstallation=file://" + profile.string()});
+  if (!endWithin(pid, kStartTimeout))
+    throw Error("LibreOffice nedokončil ani první spuštění do " + std::to_string(kStartTimeout.count()) + " s.");
+  const std::filesystem::path settings = profile / "user" / "registrymodifications.xcu";
+  std::ifstream in(settings);
+  std::string xml((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto end = xml.rfind("</oor:items>");
+  if (end == std::string::npos) return;  // LibreOffice keeps its defaults then
+  xml.insert(end, kProfileSettings);
+  std::ofstream(settings, std::ios::trunc) << xml;
+}
+
+}  // namespace
+
+LibreOfficeProcess::LibreOfficeProcess() {
+  const std::string soffice = kProgramDir + "/soffice";
+  if (access(soffice.c_str(), X_OK) != 0 || access((kProgramDir + "/libsclo.so").c_str(), R_OK) != 0)
+    throw Error(kLibreOfficeMissing);
+  char folder[] = "/tmp/kalkora-libreoffice-XXXXXX";
+  if (!mkdtemp(folder)) throw Error("Pro LibreOffice nejde vytvořit dočasnou složku v /tmp.");
+  profile_ = folder;
+  pipe_ = "kalkora_" + std::to_string(getpid()) + "_" + profile_.filename().string().substr(20);
+  try {
+    prepareProfile(soffice, profile_);
+    pid_ = spawnSoffice({soffice, "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
+                         "--nolockcheck", "-env:UserInstallation=file://" + profile_.string(),
+                         "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext"});
+    connect(pipe_);
+  } catch (...) {
+    end();
+    throw;
+  }
+}
+
+LibreOfficeProcess::~LibreOfficeProcess() { end(); }
+
+void LibreOfficeProcess::connect(const std::string& pipe) {
+  try {
+    const auto resolver = css::bridge::UnoUrlResolver::create(localContext());
+    const OUString url = toUno("uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext");
+    const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+    for (;;) {
+      try {
+        const Reference<XComponentContext> remote(resolver->resolve(url), UNO_QUERY_THROW);
+        desktop_ = css::frame::Desktop::create(remote);
+        return;
+      } catch (const css::connection::NoConnectException&) {
+        if (exited(pid_)) {
+          pid_ = -1;
+          throw Error("LibreOffice skončil hned po spuštění. Zkuste ho spustit ručně (soffice --headless) a "
+                      "zjistit proč.");
+        }
+        if (std::chrono::steady_clock::now() > deadline)
+          throw Error("LibreOffice se po spuštění do " + std::to_string(kStartTimeout.count()) +
+                      " s neozval.");
+        std::this_thread::sleep_for(50ms);
+      }
+    }
+  } catch (const css::uno::Exception& e) {
+    raiseLibreOfficeError("K LibreOffice se nejde připojit.", e);
+  }
+}
+
+void LibreOfficeProcess::end() {
+  bool terminating = false;
+  if (desktop_.is()) {
+    try {
+      terminating = desktop_->terminate();
+    } catch (const css::uno::Exception&) {
+      terminating = true;  // the connection drops as LibreOffice ends
+    }
+    desktop_.clear();
+  }
+  if (pid_ > 0) endWithin(pid_, terminating ? kEndTimeout : std::chrono::seconds(0));
+  pid_ = -1;
+  // The pipe LibreOffice listened on stays behind as a socket file in /tmp.
+  std::error_code ignored;
+  if (!pipe_.empty()) std::filesystem::remove("/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + pipe_, ignored);
+  if (!profile_.empty()) std::filesystem::remove_all(profile_, ignored);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,242 @@
+#include "libreoffice/libreoffice_spreadsheet.h"
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/sheet/FormulaResult.hpp>
+#include <com/sun/star/sheet/XCalculatable.hpp>
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "libreoffice/uno_text.h"
+#include "platform/error.h"
+#include "platform/number.h"
+
+namespace kalkora {
+namespace {
+
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+css::beans::PropertyValue property(const char* name, const css::uno::Any& value) {
+  css::beans::PropertyValue p;
+  p.Name = OUString::createFromAscii(name);
+  p.Value = value;
+  return p;
+}
+
+css::uno::Sequence<css::beans::PropertyValue> properties(std::initializer_list<css::beans::PropertyValue> list) {
+  return css::uno::Sequence<css::beans::PropertyValue>(list.begin(), static_cast<sal_Int32>(list.size()));
+}
+
+std::string lowerExtension(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+// LibreOffice's export filter for a workbook extension; "" for one we do
+// not know.
+std::string filterFor(const std::string& path) {
+  static const std::map<std::string, std::string> filters = {
+      {".xls", "MS Excel 97"},
+      {".ods", "calc8"},
+      {".xlsx", "Calc MS Excel 2007 XML"},
+      {".xlsm", "Calc MS Excel 2007 VBA XML"},
+  };
+  const auto it = filters.find(lowerExtension(path));
+  return it == filters.end() ? "" : it->second;
+}
+
+std::string cellName(int row, int column) {
+  return "na řádku " + std::to_string(row) + " a ve sloupci " + std::to_string(column);
+}
+
+class UnoSpreadsheet : public LibreOfficeSpreadsheet {
+ public:
+  UnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office, const Regional& regional)
+      : office_(std::move(office)), regional_(regional) {}
+  ~UnoSpreadsheet() override { closeDocument(); }
+
+  void open(const std::string& path) override {
+    closeDocument();
+    path_ = path;
+    // Nothing may wait for an answer nobody can give: no macros, no links
+    // updated, no repair offered, no password asked (there is no
+    // interaction handler, so such a workbook fails to load instead). A
+    // headless LibreOffice loads hidden documents only.
+    const auto options = properties({
+        property("Hidden", css::uno::Any(true)),
+        property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
+        property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
+        property("RepairPackage", css::uno::Any(false)),
+    });
+    try {
+      const Reference<css::lang::XComponent> loaded =
+          office_->desktop()->loadComponentFromURL(fileUrl(path), "_blank", 0, options);
+      document_.set(loaded, UNO_QUERY);
+      if (!document_.is()) {
+        if (loaded.is()) Reference<css::util::XCloseable>(loaded, UNO_QUERY_THROW)->close(true);
+        throw Error("LibreOffice sešit " + path + " neotevřel: soubor chybí, je poškozený, chráněný heslem nebo "
+                    "to není sešit.");
+      }
+      sheets_.set(document_->getSheets(), UNO_QUERY_THROW);
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice sešit " + path + " neotevřel.", e);
+    }
+  }
+
+  // The LibreOffice we start is headless: there is no window to show (and
+  // asking a hidden document's frame to show itself brings it down).
+  void setVisible(bool) override {}
+
+  void setCalculation(Calculation mode) override {
+    try {
+      Reference<css::sheet::XCalculatable>(openDocument(), UNO_QUERY_THROW)
+          ->enableAutomaticCalculation(mode == Calculation::Automatic);
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice nepřepnul přepočet sešitu.", e);
+    }
+  }
+
+  std::string sheetName(int sheet) override {
+    try {
+      return fromUno(Reference<css::container::XNamed>(spreadsheet(sheet), UNO_QUERY_THROW)->getName());
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice nepřečetl jméno listu č. " + std::to_string(sheet) + ".", e);
+    }
+  }
+
+  std::string readCell(int sheet, int row, int column) override {
+    try {
+      const Reference<css::table::XCell> c = cell(sheet, row, column);
+      switch (c->getType()) {
+        case css::table::CellContentType_EMPTY:
+          return "";
+        case css::table::CellContentType_VALUE:
+          return formatShortest(c->getValue(), regional_.decimalSeparator);
+        case css::table::CellContentType_FORMULA:
+          if (formulaResult(c) == css::sheet::FormulaResult::VALUE)
+            return formatShortest(c->getValue(), regional_.decimalSeparator);
+          [[fallthrough]];
+        default:
+          return fromUno(Reference<css::text::XTextRange>(c, UNO_QUERY_THROW)->getString());
+      }
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice nepřečetl buňku " + cellName(row, column) + ".", e);
+    }
+  }
+
+  void writeNumber(int sheet, int row, int column, double value) override {
+    try {
+      cell(sheet, row, column)->setValue(value);
+      written_ = true;
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice nezapsal buňku " + cellName(row, column) + ".", e);
+    }
+  }
+
+  // The text "0" typed into a cell becomes the number 0.
+  void writeZeroText(int sheet, int row, int column) override { writeNumber(sheet, row, column, 0); }
+
+  void storeTo(const std::string& path) override {
+    try {
+      std::string filter = filterFor(path);
+      if (filter.empty()) filter = ownFilter();
+      Reference<css::frame::XStorable>(openDocument(), UNO_QUERY_THROW)
+          ->storeToURL(fileUrl(path), properties({property("FilterName", css::uno::Any(toUno(filter))),
+                                                   property("Overwrite", css::uno::Any(true))}));
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice sešit neuložil do " + path + ".", e);
+    }
+  }
+
+  bool written() const override { return written_; }
+
+  void close() override { closeDocument(); }
+
+ private:
+  const Reference<css::sheet::XSpreadsheetDocument>& openDocument() const {
+    if (!document_.is()) throw Error("Není otevřený žádný sešit.");
+    return document_;
+  }
+
+  Reference<css::sheet::XSpreadsheet> spreadsheet(int position) {
+    openDocument();
+    const sal_Int32 count = sheets_->getCount();
+    if (position < 1 || position > count)
+      throw Error("Sešit " + path_ + " nemá list č. " + std::to_string(position) + " (listů je " +
+                  std::to_string(count) + ").");
+    if (cachedSheets_.size() < static_cast<size_t>(count)) cachedSheets_.resize(count);
+    Reference<css::sheet::XSpreadsheet>& sheet = cachedSheets_[position - 1];
+    if (!sheet.is()) sheet.set(sheets_->getByIndex(position - 1), UNO_QUERY_THROW);
+    return sheet;
+  }
+
+  Reference<css::table::XCell> cell(int sheet, int row, int column) {
+    if (row < 1 || column < 1) throw Error("Buňka " + cellName(row, column) + " leží mimo list.");
+    return spreadsheet(sheet)->getCellByPosition(column - 1, row - 1);
+  }
+
+  static sal_Int32 formulaResult(const Reference<css::table::XCell>& c) {
+    sal_Int32 type = 0;
+    Reference<css::beans::XPropertySet>(c, UNO_QUERY_THROW)->getPropertyValue("FormulaResultType2") >>= type;
+    return type;
+  }
+
+  // The filter the workbook was loaded with, so that it is stored as it came.
+  std::string ownFilter() const {
+    const auto args = Reference<css::frame::XModel>(document_, UNO_QUERY_THROW)->getArgs();
+    for (const auto& arg : args)
+      if (arg.Name == "FilterName") {
+        OUString filter;
+        arg.Value >>= filter;
+        return fromUno(filter);
+      }
+    throw Error("LibreOffice neuvedl formát sešitu " + path_ + ".");
+  }
+
+  // Closes the document without saving; errors are of no use any more here.
+  void closeDocument() noexcept {
+    if (!document_.is()) return;
+    try {
+      Reference<css::util::XCloseable>(document_, UNO_QUERY_THROW)->close(true);
+    } catch (...) {
+    }
+    document_.clear();
+    sheets_.clear();
+    cachedSheets_.clear();
+    written_ = false;
+  }
+
+  std::shared_ptr<const LibreOfficeProcess> office_;
+  Regional regional_;
+  std::string path_;
+  bool written_ = false;
+  Reference<css::sheet::XSpreadsheetDocument> document_;
+  Reference<css::container::XIndexAccess> sheets_;
+  std::vector<Reference<css::sheet::XSpreadsheet>> cachedSheets_;
+};
+
+}  // namespace
+
+std::unique_ptr<LibreOfficeSpreadsheet> makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office,
+                                                           const Regional& regional) {
+  return std::make_unique<UnoSpreadsheet>(std::move(office), regional);
+}
+
+}  // namespace kalkora

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "cli_process.h"
+#include "libreoffice/libreoffice.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/number.h"
+#include "xlsx/xlsx_spreadsheet.h"
+
+namespace kalkora::e2e {
+namespace {
+
+// One LibreOffice for the whole program: it converts the example workbook and
+// reads the results back, while every kalkora-cli run starts its own.
+class LibreOfficeEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    try {
+      office = startLibreOffice();
+    } catch (const Error& e) {
+      skipReason = e.what();
+    }
+  }
+  void TearDown() override { office.reset(); }
+
+  static inline std::shared_ptr<LibreOffice> office;
+  static inline std::string skipReason;
+};
+[[maybe_unused]] const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new LibreOfficeEnvironment);
+
+#define SKIP_WITHOUT_LIBREOFFICE()                                                               \
+  if (!LibreOfficeEnvironment::office)                                                           \
+  GTEST_SKIP() << "LibreOffice neběží, test se přeskakuje: " << LibreOfficeEnvironment::skipReason
+
+std::vector<std::string> exampleExport(const std::string& workbook) {
+  const std::string examples = KALKORA_EXAMPLES_DIR;
+  return {"--mode", "1", "--source", examples + "/obraty.csv", "--set", "Ucet=1", "--set", "Castka=3", "--set",
+          "PrvniRadek=2", "--balance-def", examples + "/list_rozvaha.txt", "--income-def",
+          examples + "/list_vysledovka.txt", "--workbook", workbook, "--period", "1"};
+}
+
+CliResult runExport(const std::string& workbook, std::vector<std::string> more) {
+  std::vector<std::string> args = exampleExport(workbook);
+  args.insert(args.end(), more.begin(), more.end());
+  return runKalkoraCli(args);
+}
+
+// Compares the marking column and period 1 of both statement sheets with
+// what the file backend wrote into the .xlsx: every cell that holds a value
+// there (the file backend drops the cached results of formulas, so those
+// stay out) must read the same from LibreOffice.
+void expectSameCells(const std::string& reference, const std::string& result) {
+  DiskFileSystem fs;
+  XlsxSpreadsheet expected(fs, Regional{});
+  expected.open(reference);
+  const auto actual = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+  actual->open(result);
+  int compared = 0;
+  for (int sheet : {2, 3})
+    for (int row = 1; row <= 300; ++row)
+      for (int column : {6, 7}) {
+        const std::string value = expected.readCell(sheet, row, column);
+        if (value.empty()) continue;
+        const std::string got = actual->readCell(sheet, row, column);
+        const auto gotNumber = parseNumber(got, U','), number = parseNumber(value, U',');
+        // LibreOffice stores .ods and .xlsx numbers with 15 significant
+        // digits (the open document holds them exactly, see below).
+        if (gotNumber && number)
+          EXPECT_NEAR(*gotNumber, *number, std::abs(*number) * 1e-14)
+              << result << ", list " << sheet << ", řádek " << row << ", sloupec " << column;
+        else
+          EXPECT_EQ(got, value) << result << ", list " << sheet << ", řádek " << row << ", sloupec " << column;
+        ++compared;
+      }
+  EXPECT_GT(compared, 60) << result;
+  actual->close();
+}
+
+std::string head(const std::string& bytes, size_t offset, size_t length) { return bytes.substr(offset, length); }
+
+}  // namespace
+
+// The example export through LibreOffice into .xls (in place, with a
+// backup), .ods and .xlsx (to --output): each keeps its format and holds the
+// same cells as the file backend's .xlsx.
+TEST(LibreOfficeEndToEnd, CliFillsXlsOdsAndXlsxLikeTheFileBackend) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string example = KALKORA_EXAMPLE_WORKBOOK;
+  {
+    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+    converter->open(example);
+    converter->storeTo(dir.file("kalkora.xls"));
+    converter->storeTo(dir.file("kalkora.ods"));
+    converter->close();
+  }
+  const std::string xlsBefore = dir.read("kalkora.xls"), odsBefore = dir.read("kalkora.ods");
+
+  const CliResult reference = runExport(example, {"--output", dir.file("reference.xlsx")});
+  ASSERT_EQ(reference.exitCode, 0) << reference.err;
+  const CliResult xls = runExport(dir.file("kalkora.xls"), {});
+  ASSERT_EQ(xls.exitCode, 0) << xls.err;
+  EXPECT_EQ(xls.err, "");
+  const CliResult ods = runExport(dir.file("kalkora.ods"), {"--output", dir.file("vysledek.ods")});
+  ASSERT_EQ(ods.exitCode, 0) << ods.err;
+  const CliResult xlsx = runExport(example, {"--backend", "libreoffice", "--output", dir.file("vysledek.xlsx")});
+  ASSERT_EQ(xlsx.exitCode, 0) << xlsx.err;
+
+  EXPECT_TRUE(dir.read("kalkora.bak.xls") == xlsBefore);
+  EXPECT_TRUE(dir.read("kalkora.ods") == odsBefore);
+  EXPECT_EQ(head(dir.read("kalkora.xls"), 0, 4), "\xD0\xCF\x11\xE0");  // Excel 97: an OLE2 compound file
+  const std::string odsMimetype = "mimetypeapplication/vnd.oasis.opendocument.spreadsheet";
+  EXPECT_EQ(head(dir.read("vysledek.ods"), 30, odsMimetype.size()), odsMimetype);
+  EXPECT_EQ(head(dir.read("vysledek.xlsx"), 0, 2), "PK");
+  for (const char* result : {"kalkora.xls", "vysledek.ods", "vysledek.xlsx"})
+    expectSameCells(dir.file("reference.xlsx"), dir.file(result));
+}
+
+// The open document keeps a written number exactly, the text "0" becomes
+// the number 0, and a cell reads back as the exports read it.
+TEST(LibreOfficeEndToEnd, CellsReadBackAsWritten) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  const auto spreadsheet = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+  spreadsheet->open(KALKORA_EXAMPLE_WORKBOOK);
+  spreadsheet->writeNumber(2, 23, 7, 317800.7999999998);
+  spreadsheet->writeNumber(2, 24, 7, -12);
+  spreadsheet->writeZeroText(2, 25, 7);
+  EXPECT_EQ(spreadsheet->readCell(2, 23, 7), "317800,7999999998");
+  EXPECT_EQ(spreadsheet->readCell(2, 24, 7), "-12");
+  EXPECT_EQ(spreadsheet->readCell(2, 25, 7), "0");
+  EXPECT_EQ(spreadsheet->readCell(2, 13, 6), "046");  // a text that looks like a number stays text
+  EXPECT_EQ(spreadsheet->readCell(2, 13, 9), "");
+  EXPECT_EQ(spreadsheet->sheetName(2), "Rozvahy netto");
+  EXPECT_THROW(spreadsheet->sheetName(9), Error);
+  spreadsheet->close();
+}
+
+// A file that is no workbook: a Czech message, exit code 1, the file as it
+// was and no backup beside it.
+TEST(LibreOfficeEndToEnd, DamagedWorkbookIsReportedAndLeftAlone) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string damaged = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(600, '\x07');
+  dir.write("poskozeny.xls", damaged);
+  const CliResult r = runExport(dir.file("poskozeny.xls"), {});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("poskozeny.xls"), std::string::npos) << r.err;
+  EXPECT_TRUE(dir.read("poskozeny.xls") == damaged);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("poskozeny.bak.xls")));
+}
+
+}  // namespace kalkora::e2e

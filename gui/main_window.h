@@ -16,6 +16,7 @@ namespace kalkora {
 
 class FileSystem;
 class TForm2;
+class TForm3;
 class TForm4;
 
 // The main window of kalkora-import. It owns the workspace (controls' values,
@@ -77,6 +78,8 @@ class TForm1 : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  template <class Control>
+  QList<Control*> ownControls() const;
   void buildToolBar();
   QWidget* buildCentral();
   QWidget* buildPathBoxes();
@@ -130,6 +133,7 @@ class TForm1 : public QMainWindow {
   bool shown_ = false;
 
   TForm2* form2_ = nullptr;
+  TForm3* form3_ = nullptr;
   TForm4* form4_ = nullptr;
   SpreadsheetFactory spreadsheetFactory_;
   WorkbookSession session_{[this] { return spreadsheetFactory_ ? spreadsheetFactory_() : nullptr; }};

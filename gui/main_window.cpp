@@ -5,12 +5,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QScreen>
 #include <QStatusTipEvent>
 
 #include "app/control_csv.h"
 #include "app/erp_presets.h"
+#include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
 #include "app/load_by_mode.h"
 #include "gui/mode_tabs.h"
@@ -19,7 +21,6 @@
 #include "gui/turnover_export_window.h"
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
-#include "platform/error.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {
@@ -27,9 +28,12 @@ namespace {
 
 constexpr const char* kSourceFilter =
     "podporované soubory (*.csv, *.xml)|*.csv;*.xml| csv soubory (*.csv)|*.csv|XML soubory (*.xml)|*.xml";
+// LibreOffice's own .ods workbooks beside Excel's: LibreOffice fills them.
 constexpr const char* kWorkbookFilter =
-    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*";
+    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|sešity LibreOffice (*.ods)|*.ods|"
+    "všechny soubory (*.*)|*.*";
 constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
+constexpr const char* kEditorFilter = "txt soubory (*.txt)|list*.txt| všechny soubory (*.*)|*.*";
 constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
 
 constexpr const char* kVersion = "Verze 4.25 / 10.4.2024 (CSV,XML)";
@@ -59,6 +63,7 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   buildStatusBar();
   resize(1250, 728);
   form2_ = new TForm2(dialogs_, this);
+  form3_ = new TForm3(dialogs_, this);
   form4_ = new TForm4(dialogs_, this);
 
   applyInputRules();
@@ -130,23 +135,32 @@ void TForm1::connectHandlers() {
   }
 }
 
+// The controls of this window only: the secondary windows are its children
+// and name their own controls as they like (the definition editor's Edit1).
+template <class Control>
+QList<Control*> TForm1::ownControls() const {
+  QList<Control*> controls = findChildren<Control*>();
+  controls.removeIf([this](const Control* c) { return c->window() != this; });
+  return controls;
+}
+
 void TForm1::readControls() {
   Parameters& p = ws_.params;
-  for (QLineEdit* box : findChildren<QLineEdit*>())
+  for (QLineEdit* box : ownControls<QLineEdit>())
     if (std::string* text = textControl(p, s(box->objectName()))) *text = s(box->text());
-  for (QCheckBox* box : findChildren<QCheckBox*>())
+  for (QCheckBox* box : ownControls<QCheckBox>())
     if (bool* flag = flagControl(p, s(box->objectName()))) *flag = box->isChecked();
-  for (QGroupBox* group : findChildren<QGroupBox*>())
+  for (QGroupBox* group : ownControls<QGroupBox>())
     if (int* index = indexControl(p, s(group->objectName()))) *index = radioIndex(group);
 }
 
 void TForm1::writeControls() {
   Parameters& p = ws_.params;
-  for (QLineEdit* box : findChildren<QLineEdit*>())
+  for (QLineEdit* box : ownControls<QLineEdit>())
     if (const std::string* text = textControl(p, s(box->objectName()))) box->setText(q(*text));
-  for (QCheckBox* box : findChildren<QCheckBox*>())
+  for (QCheckBox* box : ownControls<QCheckBox>())
     if (const bool* flag = flagControl(p, s(box->objectName()))) box->setChecked(*flag);
-  for (QGroupBox* group : findChildren<QGroupBox*>())
+  for (QGroupBox* group : ownControls<QGroupBox>())
     if (const int* index = indexControl(p, s(group->objectName()))) setRadioIndex(group, *index);
 }
 
@@ -294,8 +308,13 @@ void TForm1::ToolButton12Click() {
 }
 
 void TForm1::ToolButton5Click() {
-  // The definition editor window is shown here.
-  run([] { throw Error("Editor definic zatím není k dispozici."); });
+  const auto path = chooseFile(programFolder(), kEditorFilter);
+  if (!path || !form3_->editFile(fs_, *path)) return;
+  // Nothing is written until the save dialog names a file, which may well be
+  // the opened one.
+  const std::string proposed = s(QFileInfo(q(*path)).fileName());
+  if (const auto target = dialogs_.saveFile(s(programFolder()), kEditorFilter, proposed, "txt"))
+    run([&] { form3_->editor().save(fs_, *target); });
 }
 
 void TForm1::ToolButton6Click() {

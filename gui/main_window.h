@@ -16,6 +16,7 @@ namespace kalkora {
 
 class FileSystem;
 class TForm2;
+class TForm3;
 class TForm4;
 
 // The main window of kalkora-import. It owns the workspace (controls' values,
@@ -79,6 +80,8 @@ class TForm1 : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  template <class Control>
+  QList<Control*> ownControls() const;
   void buildToolBar();
   QWidget* buildCentral();
   QWidget* buildPathBoxes();
@@ -133,6 +136,7 @@ class TForm1 : public QMainWindow {
   bool shown_ = false;
 
   TForm2* form2_ = nullptr;
+  TForm3* form3_ = nullptr;
   TForm4* form4_ = nullptr;
   SpreadsheetFactory spreadsheetFactory_;
   WorkbookSession session_{[this] { return spreadsheetFactory_ ? spreadsheetFactory_() : nullptr; }};

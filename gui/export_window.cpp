@@ -63,11 +63,7 @@ void ExportWindow::FormActivate() {
   exportWork_ = nullptr;
   raise();
   activateWindow();
-  try {
-    work();
-  } catch (const std::exception& e) {
-    dialogs_.error(e.what());
-  }
+  runOperation(dialogs_, work);
 }
 
 void ExportWindow::showBackupNote(const Spreadsheet& spreadsheet) {
@@ -112,9 +108,11 @@ void ExportWindow::setMaximum(Bar which, int maximum) {
   QProgressBar* b = bar(which);
   if (!b) return;
   // A bar keeps its position, down to its new maximum.
+  // A maximum of 0 (a return without income lines) would turn the bar into
+  // Qt's endless busy animation; such a pass has no steps, the bar stays empty.
   const int position = b->value();
-  b->setMaximum(maximum);
-  if (position >= 0) b->setValue(std::min(position, maximum));
+  b->setMaximum(std::max(maximum, 1));
+  if (position >= 0) b->setValue(std::min(position, b->maximum()));
 }
 
 void ExportWindow::setPosition(Bar which, int position) {

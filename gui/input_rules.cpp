@@ -58,26 +58,32 @@ bool leavesForAWhile(const QFocusEvent& focus) {
   return focus.reason() == Qt::PopupFocusReason || focus.reason() == Qt::ActiveWindowFocusReason;
 }
 
-class CommaOnFocusOut : public QObject {
+class LeavingFilter : public QObject {
  public:
-  using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // The focus leaves the box for another control, not for the box's own
-    // context menu or another window, after which the user is back in it.
-    if (event->type() == QEvent::FocusOut && !leavesForAWhile(*static_cast<QFocusEvent*>(event))) {
-      auto* box = static_cast<QLineEdit*>(watched);
-      QString text = box->text();
-      const qsizetype dot = text.indexOf(QLatin1Char('.'));
-      if (dot >= 0) box->setText(text.replace(dot, 1, QLatin1Char(',')));
-    }
+  LeavingFilter(std::function<void()> action, QObject* parent) : QObject(parent), action_(std::move(action)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut && !leavesForAWhile(*static_cast<QFocusEvent*>(event))) action_();
     return false;
   }
+
+ private:
+  std::function<void()> action_;
 };
 
 }  // namespace
 
 void acceptDigitsOnly(QLineEdit* box) { box->installEventFilter(new DigitFilter(box)); }
 
-void commaOnFocusOut(QLineEdit* box) { box->installEventFilter(new CommaOnFocusOut(box)); }
+void onLeavingForAnotherControl(QLineEdit* box, std::function<void()> action) {
+  box->installEventFilter(new LeavingFilter(std::move(action), box));
+}
+
+void commaOnFocusOut(QLineEdit* box) {
+  onLeavingForAnotherControl(box, [box] {
+    QString text = box->text();
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    if (dot >= 0) box->setText(text.replace(dot, 1, QLatin1Char(',')));
+  });
+}
 
 }  // namespace kalkora

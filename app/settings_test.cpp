@@ -112,7 +112,7 @@ TEST(Settings, SaveWritesEveryKeyAndKeepsTheRestOfTheFile) {
   // The empty count now stops the next load at "Ucet".
   SettingsFile again("k.ini");
   Loaded next;
-  EXPECT_THAT([&] { again.load(fs, next.ws, next.placement); }, ThrowsMessage<Error>(StrEq("„“ není platné celé číslo.")));
+  EXPECT_THAT([&] { again.load(fs, next.ws, next.placement); }, ThrowsMessage<Error>(StrEq("„“ není platné celé číslo.\nOpravte klíč „Ucet“ v oddílu [Nastaveni] souboru k.ini.")));
 }
 
 TEST(Settings, PlacementIsClippedToTheScreen) {

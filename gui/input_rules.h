@@ -1,12 +1,19 @@
 #pragma once
 #include <QLineEdit>
+#include <functional>
 
 namespace kalkora {
 
 // Number boxes take digits and backspace only; every other typed character
-// (pasting with Ctrl+V included) is dropped. Delete, cursor and focus keys
-// still work.
+// is dropped. A paste by keyboard (Ctrl+V, Shift+Insert) keeps the digits of
+// the clipboard's text. Delete, cursor, focus keys and shortcuts such as
+// copy still work.
 void acceptDigitsOnly(QLineEdit* box);
+
+// Runs `action` when the focus moves from the box on to another control, not
+// when the box's own context menu or another window takes it for a while,
+// after which the user is back in the box.
+void onLeavingForAnotherControl(QLineEdit* box, std::function<void()> action);
 
 // Coefficient boxes turn the first "." into "," when the focus moves on to
 // another control, since the coefficients are read as decimal numbers with a

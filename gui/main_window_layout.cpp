@@ -105,10 +105,8 @@ QWidget* TForm1::buildPathBoxes() {
     column->setSpacing(2);
     column->addWidget(makeLabel(QString::fromUtf8(caption), row));
     QLineEdit* box = makeEdit(name, 270, row);
-    // The path boxes stand out from the band-coloured window in the menu colour.
-    QPalette menu = box->palette();
-    menu.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
-    box->setPalette(menu);
+    // The path boxes stand out from the band-coloured window.
+    setMenuColour(box);
     column->addWidget(box);
     layout->addLayout(column);
   }

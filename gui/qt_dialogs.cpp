@@ -58,9 +58,15 @@ std::optional<std::string> QtDialogs::openFile(const std::string& initialFolder,
       QFileDialog::getOpenFileName(parent_, {}, q(initialFolder), qtFileFilter(filter), nullptr, kFilterAsGiven));
 }
 
-std::optional<std::string> QtDialogs::saveFile(const std::string& initialFolder, const std::string& filter) {
-  return chosen(
-      QFileDialog::getSaveFileName(parent_, {}, q(initialFolder), qtFileFilter(filter), nullptr, kFilterAsGiven));
+std::optional<std::string> QtDialogs::saveFile(const std::string& initialFolder, const std::string& filter,
+                                               const std::string& fileName, const std::string& defaultExtension) {
+  QFileDialog dialog(parent_, {}, q(initialFolder), qtFileFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOptions(kFilterAsGiven | QFileDialog::DontConfirmOverwrite);
+  dialog.setDefaultSuffix(q(defaultExtension));
+  dialog.selectFile(q(fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return chosen(dialog.selectedFiles().constFirst());
 }
 
 void QtDialogs::openInShell(const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(q(path))); }

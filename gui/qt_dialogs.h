@@ -24,7 +24,8 @@ class QtDialogs : public Dialogs {
   void warning(const std::string& text) override;
   void error(const std::string& text) override;
   std::optional<std::string> openFile(const std::string& initialFolder, const std::string& filter) override;
-  std::optional<std::string> saveFile(const std::string& initialFolder, const std::string& filter) override;
+  std::optional<std::string> saveFile(const std::string& initialFolder, const std::string& filter,
+                                      const std::string& fileName, const std::string& defaultExtension) override;
   void openInShell(const std::string& path) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "gui/widget_factory.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -15,6 +16,12 @@ void setHint(QWidget* widget, const QString& hint) {
 }
 
 QLabel* makeLabel(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+void setMenuColour(QWidget* widget) {
+  QPalette menu = widget->palette();
+  menu.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+  widget->setPalette(menu);
+}
 
 QLineEdit* makeEdit(const char* name, int width, QWidget* parent) {
   auto* edit = new QLineEdit(parent);

@@ -21,6 +21,9 @@ void setHint(QWidget* widget, const QString& hint);
 
 QLabel* makeLabel(const QString& text, QWidget* parent);
 
+// Text controls that stand out from their window take the menu colour.
+void setMenuColour(QWidget* widget);
+
 // A box layout that fills its widget edge to edge.
 template <class BoxLayout>
 BoxLayout* flushLayout(QWidget* widget) {

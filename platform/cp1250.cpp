@@ -158,6 +158,8 @@ std::string utf8ToCp1250(std::string_view utf8) {
   return out;
 }
 
+bool fitsCp1250(std::string_view utf8) { return cp1250ToUtf8(utf8ToCp1250(utf8)) == utf8; }
+
 unsigned char cp1250Code(char32_t c) {
   if (c < 0x80) return static_cast<unsigned char>(c);
   const auto& table = reverseTable();

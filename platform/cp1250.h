@@ -14,6 +14,9 @@ bool isValidUtf8(std::string_view bytes);
 std::string cp1250ToUtf8(std::string_view bytes);
 // Characters the code page cannot hold are written as "?".
 std::string utf8ToCp1250(std::string_view utf8);
+// Whether windows-1250 holds every character of the text, so writing it in
+// that code page loses nothing.
+bool fitsCp1250(std::string_view utf8);
 
 // Calls f(code point) for each character of UTF-8 text without allocating;
 // an invalid byte counts as U+FFFD.

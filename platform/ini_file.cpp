@@ -54,8 +54,6 @@ std::string oneLine(std::string value) {
   return value;
 }
 
-bool fitsCp1250(const std::string& text) { return cp1250ToUtf8(utf8ToCp1250(text)) == text; }
-
 bool isBlank(const std::string& line) { return trim(line).empty(); }
 
 }  // namespace

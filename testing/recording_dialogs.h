@@ -10,7 +10,8 @@
 namespace kalkora {
 
 // Dialogs for window tests: every box and request is recorded in order
-// ("notice: ", "warning: ", "error: ", "shell: ", "open: <folder> | <filter>"),
+// ("notice: ", "warning: ", "error: ", "shell: ", "open: <folder> | <filter>",
+// "save: <folder> | <filter> | <file name> | <extension>"),
 // and file dialogs answer from a queue; an empty queue cancels.
 class RecordingDialogs : public Dialogs {
  public:
@@ -28,8 +29,9 @@ class RecordingDialogs : public Dialogs {
     shown.push_back("open: " + folder + " | " + filter);
     return nextAnswer();
   }
-  std::optional<std::string> saveFile(const std::string& folder, const std::string& filter) override {
-    shown.push_back("save: " + folder + " | " + filter);
+  std::optional<std::string> saveFile(const std::string& folder, const std::string& filter, const std::string& name,
+                                      const std::string& extension) override {
+    shown.push_back("save: " + folder + " | " + filter + " | " + name + " | " + extension);
     return nextAnswer();
   }
   void openInShell(const std::string& path) override { shown.push_back("shell: " + path); }

@@ -62,6 +62,8 @@ DefinitionEntry decodeEntry(std::string_view entry, bool stateMarks) {
 
 std::string definitionRowText(const DefinitionRecord& record) { return characters(record.rowLine, 4, 6); }
 
+std::string definitionRowNumber(const DefinitionRecord& record) { return characters(record.rowLine, 1, 6); }
+
 std::string definitionLabel(const DefinitionRecord& record, DefinitionKind kind) {
   return kind == DefinitionKind::BalanceSheet ? characters(record.rowLine, 8, 28) : characters(record.rowLine, 7, 27);
 }

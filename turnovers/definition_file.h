@@ -45,6 +45,9 @@ DefinitionEntry decodeEntry(std::string_view entry, bool stateMarks = true);
 // Characters 4 to 6 of the row line: the workbook row as text.
 std::string definitionRowText(const DefinitionRecord& record);
 
+// Characters 1 to 6 of the row line: the row number as the editor shows it.
+std::string definitionRowNumber(const DefinitionRecord& record);
+
 // The row's label: characters 8 to 28 of the row line in the balance-sheet
 // definition, 7 to 27 in the income-statement one.
 std::string definitionLabel(const DefinitionRecord& record, DefinitionKind kind);

@@ -30,6 +30,8 @@ class StatementExportWindowTest : public MainWindowTest {
   QPoint offset;
   QString bottomButton;
   int activations = 0;
+  std::string backup;  // what the spreadsheet says it keeps
+  QRect noteGeometry;  // of the backup note, empty when not shown
 
   void SetUp() override {
     form->setSpreadsheetFactory([this] {
@@ -40,6 +42,7 @@ class StatementExportWindowTest : public MainWindowTest {
         s->setCell(3, row, 6, std::to_string(row));
       }
       s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
+      s->backup = backup;
       return s;
     });
     form->workspace().params.workbookPath = "/d/kalkora.xlsx";
@@ -74,6 +77,8 @@ class StatementExportWindowTest : public MainWindowTest {
                       form4->findChild<QLabel*>(QStringLiteral("Label4"))->isVisibleTo(form4);
       busyWhileOpen = QGuiApplication::overrideCursor() != nullptr;
       geometry = form4->geometry();
+      const auto* note = form4->findChild<QLabel*>(QStringLiteral("BackupNote"));
+      noteGeometry = note && note->isVisible() ? note->geometry() : QRect();
       offset = form4->pos() - form->pos();
       const auto* leave = form4->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
       bottomButton = leave->text() + " " + QString::number(leave->x() + leave->width()) + "," +
@@ -115,9 +120,15 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   ruz[0] = {"", "1", "5", "Rozvaha aktiva"};
   table(4, ruz);
   find<QCheckBox>("CheckBox15")->setChecked(true);
+  backup = "/d/kalkora.2026-12-08_1415.bak.xlsx";
   exportAndLeave();
   EXPECT_EQ(status, kExportDone);
   EXPECT_TRUE(clearingShown);
+  // The note on the backup sits above "Odchod", which the grown window moves down.
+  ASSERT_FALSE(noteGeometry.isEmpty());
+  EXPECT_GT(geometry.height(), 217);
+  EXPECT_EQ(bottomButton, QStringLiteral("Odchod 401,%1").arg(geometry.height() - 8));
+  EXPECT_LE(noteGeometry.bottom(), geometry.height() - 8 - 25);
   EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("zero"); }),
             116 + 45);
   EXPECT_EQ(writes().back(), "number 2 1 8 5");

@@ -29,6 +29,7 @@ class StatementExportWindowTest : public MainWindowTest {
   QRect geometry;
   QPoint offset;
   QString bottomButton;
+  std::string barPositions;  // ProgressBar1 to ProgressBar3
   int activations = 0;
   std::string backup;  // what the spreadsheet says it keeps
   QRect noteGeometry;  // of the backup note, empty when not shown
@@ -76,6 +77,9 @@ class StatementExportWindowTest : public MainWindowTest {
       clearingShown = form4->findChild<QProgressBar*>(QStringLiteral("ProgressBar3"))->isVisibleTo(form4) &&
                       form4->findChild<QLabel*>(QStringLiteral("Label4"))->isVisibleTo(form4);
       busyWhileOpen = QGuiApplication::overrideCursor() != nullptr;
+      barPositions.clear();
+      for (const char* name : {"ProgressBar1", "ProgressBar2", "ProgressBar3"})
+        barPositions += std::to_string(form4->findChild<QProgressBar*>(QString::fromLatin1(name))->value()) + " ";
       geometry = form4->geometry();
       const auto* note = form4->findChild<QLabel*>(QStringLiteral("BackupNote"));
       noteGeometry = note && note->isVisible() ? note->geometry() : QRect();
@@ -102,6 +106,15 @@ class StatementExportWindowTest : public MainWindowTest {
 }  // namespace
 
 TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz) {
+  // "Pasiva FAP1 a FAP2" touches no bar: a fresh window's bars stand at 0.
+  form->workspace().params.RadioGroup2 = 4;
+  form->writeControls();
+  table(6, {{"7", "", "A.", "12"}});
+  exportAndLeave();
+  EXPECT_EQ(status, kExportDone);
+  EXPECT_EQ(barPositions, "0 0 0 ");
+  EXPECT_TRUE(writes().empty());
+
   form->workspace().params.RadioGroup2 = 3;
   form->writeControls();
   table(6, {{"7", "", "A.", "12"}, {"0", "", "B.", "3"}});

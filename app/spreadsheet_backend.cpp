@@ -124,11 +124,12 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
   return spreadsheet;
 }
 
-std::string backupNotice(const Spreadsheet& spreadsheet) {
-  const std::string path = spreadsheet.backupPath();
-  if (path.empty()) return {};
-  return "Předchozí verze sešitu zůstane uložena jako " + path + " (ponechává se " + std::to_string(kKeptBackups) +
-         " nejnovějších záloh).";
+std::string backupNotice(const Spreadsheet& spreadsheet) { return backupNoticeFor(spreadsheet.backupPath()); }
+
+std::string backupNoticeFor(const std::string& backupName) {
+  if (backupName.empty()) return {};
+  return "Předchozí verze sešitu zůstane uložena jako " + backupName + " (ponechává se " +
+         std::to_string(kKeptBackups) + " nejnovějších záloh).";
 }
 
 }  // namespace kalkora

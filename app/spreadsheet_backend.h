@@ -25,6 +25,9 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
 // What the user is told when an export into the spreadsheet finished: where
 // the previous version of the workbook stays; "" when none is kept.
 std::string backupNotice(const Spreadsheet& spreadsheet);
+// The same text for a backup named as given (the window shows the file's
+// name alone, so that the note fits beside its button).
+std::string backupNoticeFor(const std::string& backupName);
 
 // How a workbook is written: the xlsx file backend edits the file itself,
 // LibreOffice opens it as a document.

@@ -137,11 +137,13 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   exportAndLeave();
   EXPECT_EQ(status, kExportDone);
   EXPECT_TRUE(clearingShown);
-  // The note on the backup sits above "Odchod", which the grown window moves down.
+  // The note on the backup sits left of "Odchod", below the status line; the
+  // window keeps its size and the button its place.
   ASSERT_FALSE(noteGeometry.isEmpty());
-  EXPECT_GT(geometry.height(), 217);
-  EXPECT_EQ(bottomButton, QStringLiteral("Odchod 401,%1").arg(geometry.height() - 8));
-  EXPECT_LE(noteGeometry.bottom(), geometry.height() - 8 - 25);
+  EXPECT_EQ(geometry.size(), QSize(409, 217));
+  EXPECT_EQ(bottomButton, QStringLiteral("Odchod 401,209"));
+  EXPECT_LT(noteGeometry.right(), 401 - 75);
+  EXPECT_GT(noteGeometry.top(), 134 + 24);
   EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("zero"); }),
             116 + 45);
   EXPECT_EQ(writes().back(), "number 2 1 8 5");

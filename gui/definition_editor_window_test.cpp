@@ -176,20 +176,22 @@ TEST_F(DefinitionEditorWindowTest, EveryOpeningReloadsKeepingOnlyTheWindowSize) 
     clickRow(f, 4);
   });
   dialogs.answerNextFile("/d/list_maly.txt");
+  dialogs.answerNextFile("/d/list_kopie.txt");
   openEditor([&](TForm3& f) {
     EXPECT_EQ(f.size(), QSize(900, 640));
     EXPECT_EQ(grid(f)->tableColumnWidth(1), 320);
     EXPECT_EQ(grid(f)->model()->rowCount(), 1);
     EXPECT_EQ(box(f)->text().toStdString(), "353,");
     EXPECT_EQ(f.findChild<QLabel*>(QStringLiteral("Label2"))->text().toStdString(), "");
-    f.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();  // the save dialog is cancelled
+    f.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
   });
-  // Cancelling the file dialog shows no editor and no save dialog.
+  EXPECT_EQ(fs.files["/d/list_kopie.txt"], fs.files["/d/list_maly.txt"]);
+  // Cancelling the file dialog after a saved opening shows no editor and no save dialog.
   openEditor();
   EXPECT_EQ(openings, 2);
   EXPECT_EQ(dialogs.shown.size(), 4u);
   EXPECT_TRUE(dialogs.shown.back().starts_with("open: ")) << dialogs.shown.back();
-  EXPECT_EQ(fs.files.size(), 2u);
+  EXPECT_EQ(fs.files.size(), 3u);
 }
 
 TEST_F(DefinitionEditorWindowTest, FileErrorsShowTheirMessageAndChangeNothing) {

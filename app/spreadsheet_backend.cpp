@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/libreoffice_file_session.h"
+#include "libreoffice/libreoffice.h"
 #include "export/marking_column.h"
 #include "platform/error.h"
 #include "xlsx/xlsx_spreadsheet.h"
@@ -40,15 +41,13 @@ class FileSpreadsheet : public Spreadsheet {
 
 // Opens the workbook with the backend its path calls for; everything else
 // goes to that backend.
-class BatchSpreadsheet : public Spreadsheet {
+class ChoosingSpreadsheet : public Spreadsheet {
  public:
-  BatchSpreadsheet(FileSystem& files, const Regional& regional, Backend chosen, std::optional<std::string> outputPath)
-      : files_(files), regional_(regional), chosen_(chosen), outputPath_(std::move(outputPath)) {}
+  ChoosingSpreadsheet(Backend chosen, MakeSpreadsheet file, MakeSpreadsheet libreOffice)
+      : chosen_(chosen), file_(std::move(file)), libreOffice_(std::move(libreOffice)) {}
 
   void open(const std::string& path) override {
-    backend_ = backendFor(path, chosen_) == Backend::File
-                   ? makeFileSpreadsheet(files_, regional_, {}, outputPath_)
-                   : makeLibreOfficeFileSpreadsheet(files_, regional_, outputPath_);
+    backend_ = backendFor(path, chosen_) == Backend::File ? file_() : libreOffice_();
     backend_->setVisible(visible_);
     backend_->open(path);
   }
@@ -71,10 +70,8 @@ class BatchSpreadsheet : public Spreadsheet {
     return *backend_;
   }
 
-  FileSystem& files_;
-  Regional regional_;
   Backend chosen_;
-  std::optional<std::string> outputPath_;
+  MakeSpreadsheet file_, libreOffice_;
   bool visible_ = false;
   std::unique_ptr<Spreadsheet> backend_;
 };
@@ -87,9 +84,33 @@ Backend backendFor(const std::string& workbookPath, Backend chosen) {
   return extension == ".xls" || extension == ".ods" ? Backend::LibreOffice : chosen;
 }
 
+std::unique_ptr<Spreadsheet> makeChoosingSpreadsheet(Backend chosen, MakeSpreadsheet file,
+                                                     MakeSpreadsheet libreOffice) {
+  return std::make_unique<ChoosingSpreadsheet>(chosen, std::move(file), std::move(libreOffice));
+}
+
 std::unique_ptr<Spreadsheet> makeBatchSpreadsheet(FileSystem& files, const Regional& regional, Backend chosen,
                                                   const std::optional<std::string>& outputPath) {
-  return std::make_unique<BatchSpreadsheet>(files, regional, chosen, outputPath);
+  return makeChoosingSpreadsheet(
+      chosen, [&files, regional, outputPath] { return makeFileSpreadsheet(files, regional, {}, outputPath); },
+      [&files, regional, outputPath] { return makeLibreOfficeFileSpreadsheet(files, regional, outputPath); });
+}
+
+struct LibreOfficeWindowSession::Impl {
+  FileSystem& files;
+  Regional regional;
+  std::shared_ptr<LibreOffice> office;
+};
+
+LibreOfficeWindowSession::LibreOfficeWindowSession(FileSystem& files, const Regional& regional)
+    : impl_(std::make_unique<Impl>(Impl{files, regional, {}})) {}
+
+LibreOfficeWindowSession::~LibreOfficeWindowSession() = default;
+
+std::unique_ptr<Spreadsheet> LibreOfficeWindowSession::spreadsheet() {
+  if (!libreOfficeHasWindows()) return makeLibreOfficeFileSpreadsheet(impl_->files, impl_->regional, std::nullopt);
+  if (!impl_->office || !impl_->office->answers()) impl_->office = startLibreOffice(LibreOfficeKind::Window);
+  return impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen);
 }
 
 std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Regional& regional,

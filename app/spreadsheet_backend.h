@@ -30,10 +30,33 @@ enum class Backend { File, LibreOffice };
 // cannot write them); any other goes to the chosen backend.
 Backend backendFor(const std::string& workbookPath, Backend chosen);
 
-// kalkora-cli's spreadsheet: picks the backend for the workbook it opens
-// (backendFor), never shows anything, and writes the result to the output
-// path or in place with a backup.
+using MakeSpreadsheet = std::function<std::unique_ptr<Spreadsheet>()>;
+
+// A spreadsheet that makes the backend when the workbook is opened, as
+// backendFor says for its path, and leaves everything else to it.
+std::unique_ptr<Spreadsheet> makeChoosingSpreadsheet(Backend chosen, MakeSpreadsheet file,
+                                                     MakeSpreadsheet libreOffice);
+
+// kalkora-cli's spreadsheet: never shows anything, and writes the result to
+// the output path or in place with a backup.
 std::unique_ptr<Spreadsheet> makeBatchSpreadsheet(FileSystem& files, const Regional& regional, Backend chosen,
                                                   const std::optional<std::string>& outputPath);
+
+// The window program's LibreOffice: started with its window on the first
+// export that needs it and again when the user has closed it meanwhile,
+// never ended by us. Its spreadsheets leave the workbook open and unsaved
+// in LibreOffice's window, and the next export writes into that open
+// document. A LibreOffice without windows (libreoffice-calc-nogui) fills the
+// workbook file as kalkora-cli does instead, in place with a backup.
+class LibreOfficeWindowSession {
+ public:
+  LibreOfficeWindowSession(FileSystem& files, const Regional& regional);
+  ~LibreOfficeWindowSession();
+  std::unique_ptr<Spreadsheet> spreadsheet();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace kalkora

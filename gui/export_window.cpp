@@ -60,11 +60,7 @@ void ExportWindow::FormActivate() {
   exportWork_ = nullptr;
   raise();
   activateWindow();
-  try {
-    work();
-  } catch (const std::exception& e) {
-    dialogs_.error(e.what());
-  }
+  runOperation(dialogs_, work);
 }
 
 QProgressBar* ExportWindow::bar(Bar which) const {

@@ -30,10 +30,18 @@ int main(int argc, char** argv) {
   const kalkora::Regional regional = kalkora::systemRegional();
   kalkora::TForm1 form1(dialogs, fs, regional, kalkora::SettingsFile(location.path, location.fallbackPath));
   dialogs.setParent(&form1);
-  // The export writes the workbook file and then opens it in the user's
-  // spreadsheet program.
+  // An .xlsx/.xlsm export writes the workbook file and then opens it in the
+  // user's spreadsheet program; an .xls/.ods one fills the workbook in
+  // LibreOffice's window and leaves it open there for the user to save.
+  kalkora::LibreOfficeWindowSession libreOffice(fs, regional);
   form1.setSpreadsheetFactory([&] {
-    return kalkora::makeFileSpreadsheet(fs, regional, [&](const std::string& path) { dialogs.openInShell(path); });
+    return kalkora::makeChoosingSpreadsheet(
+        kalkora::Backend::File,
+        [&] {
+          return kalkora::makeFileSpreadsheet(fs, regional,
+                                              [&](const std::string& path) { dialogs.openInShell(path); });
+        },
+        [&] { return libreOffice.spreadsheet(); });
   });
   form1.show();
   return QApplication::exec();

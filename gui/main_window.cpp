@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QScreen>
 #include <QStatusTipEvent>
-#include <exception>
 
 #include "app/control_csv.h"
 #include "app/erp_presets.h"
@@ -22,7 +21,6 @@
 #include "gui/turnover_export_window.h"
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
-#include "platform/operation_stopped.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {
@@ -30,8 +28,10 @@ namespace {
 
 constexpr const char* kSourceFilter =
     "podporované soubory (*.csv, *.xml)|*.csv;*.xml| csv soubory (*.csv)|*.csv|XML soubory (*.xml)|*.xml";
+// LibreOffice's own .ods workbooks beside Excel's: LibreOffice fills them.
 constexpr const char* kWorkbookFilter =
-    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*";
+    "excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|sešity LibreOffice (*.ods)|*.ods|"
+    "všechny soubory (*.*)|*.*";
 constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
 constexpr const char* kEditorFilter = "txt soubory (*.txt)|list*.txt| všechny soubory (*.*)|*.*";
 constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
@@ -72,7 +72,8 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   writeControls();
 
   // A load stopped by a value it cannot take leaves the window as it stands:
-  // the remaining creation steps do not run.
+  // the path boxes, the mode's page and the definition buttons stay at their
+  // design state.
   if (loadSettings()) showLoadedState();
 }
 
@@ -84,13 +85,7 @@ TForm1::~TForm1() {
 
 bool TForm1::loadSettings() {
   FormPlacement loaded = placement();
-  bool complete = true;
-  try {
-    settings_.load(fs_, ws_, loaded);
-  } catch (const std::exception& e) {
-    complete = false;
-    dialogs_.error(e.what());
-  }
+  const bool complete = runOperation(dialogs_, [&] { settings_.load(fs_, ws_, loaded); }) == Outcome::Done;
   writeControls();
   const PathHints& hints = settings_.pathHints();
   const std::pair<const char*, const std::string*> boxes[] = {
@@ -199,15 +194,7 @@ void TForm1::setDefinitionButtonsEnabled(bool enabled) {
 
 void TForm1::refreshTable() { table_->reload(); }
 
-void TForm1::run(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const OperationStopped& stopped) {
-    dialogs_.notice(stopped.what());
-  } catch (const std::exception& e) {
-    dialogs_.error(e.what());
-  }
-}
+void TForm1::run(const std::function<void()>& operation) { runOperation(dialogs_, operation); }
 
 void TForm1::FormActivate() {
   table_->setColumnWidths(kTurnoverWidths);

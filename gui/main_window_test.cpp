@@ -297,7 +297,8 @@ TEST_F(MainWindowTest, FileChoicesSetPathsAndCancelChangesNothing) {
   EXPECT_EQ(text("Edit4"), "/k/kalkora.xlsx");
   EXPECT_EQ(form->workspace().params.workbookPath, "/k/kalkora.xlsx");
   EXPECT_NE(dialogs.shown.back().find(
-                " | excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|všechny soubory (*.*)|*.*"),
+                " | excel soubory (*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|sešity LibreOffice (*.ods)|*.ods|"
+                "všechny soubory (*.*)|*.*"),
             std::string::npos);
 
   click("ToolButton1");  // cancelled

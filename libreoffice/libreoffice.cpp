@@ -8,10 +8,14 @@ namespace {
 
 class RunningLibreOffice : public LibreOffice, public std::enable_shared_from_this<RunningLibreOffice> {
  public:
-  std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional) override {
+  explicit RunningLibreOffice(LibreOfficeKind kind) : process_(kind) {}
+
+  std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional, DocumentEnd end) override {
     // The spreadsheet shares in this object, so LibreOffice runs as long as it does.
-    return makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess>(shared_from_this(), &process_), regional);
+    return makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess>(shared_from_this(), &process_), regional,
+                              end);
   }
+  bool answers() const override { return process_.answers(); }
 
  private:
   LibreOfficeProcess process_;
@@ -19,6 +23,8 @@ class RunningLibreOffice : public LibreOffice, public std::enable_shared_from_th
 
 }  // namespace
 
-std::shared_ptr<LibreOffice> startLibreOffice() { return std::make_shared<RunningLibreOffice>(); }
+std::shared_ptr<LibreOffice> startLibreOffice(LibreOfficeKind kind) {
+  return std::make_shared<RunningLibreOffice>(kind);
+}
 
 }  // namespace kalkora

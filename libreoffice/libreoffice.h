@@ -21,21 +21,46 @@ class LibreOfficeSpreadsheet : public Spreadsheet {
   virtual bool written() const = 0;
 };
 
-// A LibreOffice that this program started: headless, with a profile of its
-// own that goes with it, so it neither meets the user's LibreOffice nor asks
-// anything. It ends when the last reference to it goes (documents included).
+// How a LibreOffice is started and what becomes of it.
+enum class LibreOfficeKind {
+  // Headless, with a profile of its own that goes with it, so it neither
+  // meets the user's LibreOffice nor asks anything; it ends when the last
+  // reference to it goes (documents included).
+  Headless,
+  // The user's own LibreOffice with its windows (joined when it already
+  // runs); the user ends it, never this program.
+  Window,
+};
+
+// What close() does with the document.
+enum class DocumentEnd {
+  Close,  // closes it unsaved
+  // Leaves it open and unsaved for the user.
+  LeaveOpen,
+};
+
+// A LibreOffice that this program started or joined.
 class LibreOffice {
  public:
   virtual ~LibreOffice() = default;
-  // A spreadsheet whose open() loads a workbook into this LibreOffice;
-  // numbers read from cells get the regional decimal separator.
-  virtual std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional) = 0;
+  // A spreadsheet whose open() takes the document of this LibreOffice that
+  // already shows the workbook (one left open by an earlier export), or
+  // else loads the workbook; numbers read from cells get the regional
+  // decimal separator.
+  virtual std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional,
+                                                              DocumentEnd end = DocumentEnd::Close) = 0;
+  // False once LibreOffice no longer answers (the user closed it).
+  virtual bool answers() const = 0;
 };
 
 // Starts LibreOffice and connects to it. Raises Error with a Czech message
 // that says what to install when LibreOffice is missing (or this build has
 // no LibreOffice support), or LibreOffice's own text when it does not start.
-std::shared_ptr<LibreOffice> startLibreOffice();
+std::shared_ptr<LibreOffice> startLibreOffice(LibreOfficeKind kind = LibreOfficeKind::Headless);
+
+// True when the installed LibreOffice can show windows: libreoffice-calc-nogui
+// cannot, it has no user-interface plugin.
+bool libreOfficeHasWindows();
 
 // What to install for LibreOffice on Debian.
 inline constexpr const char* kLibreOfficeMissing =

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -104,13 +105,18 @@ constexpr const char* kProfileSettings =
 )";
 
 // A fresh profile makes LibreOffice restart itself once on its first start,
-// which would break our connection; so the profile is made first by a
-// LibreOffice that only initialises it and ends, and then gets our settings.
-void prepareProfile(const std::string& soffice, const std::filesystem::path& profile) {
-  const pid_t pid = spawnSoffice({soffice, "--headless", "--terminate_after_init",
-                                  "-env:UserInstallation=file://" + profile.string()});
-  if (!endWithin(pid, kStartTimeout))
+// which would break our connection; so a profile is made first by a
+// LibreOffice that only initialises it and ends. profileArgs name the
+// profile (none: the user's own).
+void initialiseProfile(const std::string& soffice, const std::vector<std::string>& profileArgs) {
+  std::vector<std::string> args{soffice, "--headless", "--terminate_after_init"};
+  args.insert(args.end(), profileArgs.begin(), profileArgs.end());
+  if (!endWithin(spawnSoffice(args), kStartTimeout))
     throw Error("LibreOffice nedokončil ani první spuštění do " + std::to_string(kStartTimeout.count()) + " s.");
+}
+
+// Our headless profile gets our settings on top.
+void addProfileSettings(const std::filesystem::path& profile) {
   const std::filesystem::path settings = profile / "user" / "registrymodifications.xcu";
   std::ifstream in(settings);
   std::string xml((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -120,25 +126,59 @@ void prepareProfile(const std::string& soffice, const std::filesystem::path& pro
   std::ofstream(settings, std::ios::trunc) << xml;
 }
 
+// The user's LibreOffice profile, which exists once LibreOffice has run.
+bool userProfileExists() {
+  const char* config = getenv("XDG_CONFIG_HOME");
+  const char* home = getenv("HOME");
+  const std::filesystem::path base = config && *config ? std::filesystem::path(config)
+                                     : home             ? std::filesystem::path(home) / ".config"
+                                                        : std::filesystem::path();
+  return !base.empty() && std::filesystem::exists(base / "libreoffice" / "4" / "user");
+}
+
 }  // namespace
 
-LibreOfficeProcess::LibreOfficeProcess() {
+bool libreOfficeHasWindows() {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(kProgramDir, ignored))
+    if (entry.path().filename().string().starts_with("libvclplug_")) return true;
+  return false;
+}
+
+LibreOfficeProcess::LibreOfficeProcess(LibreOfficeKind kind) : kind_(kind) {
   const std::string soffice = kProgramDir + "/soffice";
   if (access(soffice.c_str(), X_OK) != 0 || access((kProgramDir + "/libsclo.so").c_str(), R_OK) != 0)
     throw Error(kLibreOfficeMissing);
-  char folder[] = "/tmp/kalkora-libreoffice-XXXXXX";
-  if (!mkdtemp(folder)) throw Error("Pro LibreOffice nejde vytvořit dočasnou složku v /tmp.");
-  profile_ = folder;
-  pipe_ = "kalkora_" + std::to_string(getpid()) + "_" + profile_.filename().string().substr(20);
+  pipe_ = "kalkora_" + std::to_string(getpid()) + "_" + std::to_string(std::random_device{}());
+  const std::string accept = "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext";
   try {
-    prepareProfile(soffice, profile_);
-    pid_ = spawnSoffice({soffice, "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
-                         "--nolockcheck", "-env:UserInstallation=file://" + profile_.string(),
-                         "--accept=pipe,name=" + pipe_ + ";urp;StarOffice.ComponentContext"});
+    if (headless()) {
+      char folder[] = "/tmp/kalkora-libreoffice-XXXXXX";
+      if (!mkdtemp(folder)) throw Error("Pro LibreOffice nejde vytvořit dočasnou složku v /tmp.");
+      profile_ = folder;
+      const std::string profile = "-env:UserInstallation=file://" + profile_.string();
+      initialiseProfile(soffice, {profile});
+      addProfileSettings(profile_);
+      pid_ = spawnSoffice({soffice, "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
+                           "--nolockcheck", profile, accept});
+    } else {
+      if (!userProfileExists()) initialiseProfile(soffice, {});
+      pid_ = spawnSoffice({soffice, "--nologo", "--nodefault", accept});
+    }
     connect(pipe_);
   } catch (...) {
     end();
     throw;
+  }
+}
+
+bool LibreOfficeProcess::answers() const {
+  if (!desktop_.is()) return false;
+  try {
+    desktop_->getComponents();
+    return true;
+  } catch (const css::uno::Exception&) {
+    return false;
   }
 }
 
@@ -155,7 +195,9 @@ void LibreOfficeProcess::connect(const std::string& pipe) {
         desktop_ = css::frame::Desktop::create(remote);
         return;
       } catch (const css::connection::NoConnectException&) {
-        if (exited(pid_)) {
+        // A LibreOffice the user already runs takes our request and the
+        // one we started ends at once; only a headless one has failed then.
+        if (headless() && exited(pid_)) {
           pid_ = -1;
           throw Error("LibreOffice skončil hned po spuštění. Zkuste ho spustit ručně (soffice --headless) a "
                       "zjistit proč.");
@@ -172,6 +214,11 @@ void LibreOfficeProcess::connect(const std::string& pipe) {
 }
 
 void LibreOfficeProcess::end() {
+  if (!headless()) {
+    desktop_.clear();
+    if (pid_ > 0 && exited(pid_)) pid_ = -1;
+    return;
+  }
   bool terminating = false;
   if (desktop_.is()) {
     try {

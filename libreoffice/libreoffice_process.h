@@ -7,26 +7,33 @@
 #include <filesystem>
 #include <string>
 
+#include "libreoffice/libreoffice.h"
+
 namespace kalkora {
 
-// One headless soffice that we start, with a fresh profile in a temporary
-// folder and a named pipe only we know, connected through UNO. The
-// destructor ends it: asks it to terminate, and kills its process group when
-// it does not within a few seconds, so no soffice outlives us; the profile
-// folder goes with it.
+// A soffice connected through UNO over a named pipe only we know.
+// Headless: started with a fresh profile in a temporary folder; the
+// destructor ends it (asks it to terminate, and kills its process group when
+// it does not within a few seconds, so no soffice outlives us) and removes
+// the profile. Window: started on the user's profile, so a LibreOffice the
+// user already runs takes the request to listen on our pipe and we join it;
+// the destructor only lets go of it.
 class LibreOfficeProcess {
  public:
-  LibreOfficeProcess();
+  explicit LibreOfficeProcess(LibreOfficeKind kind);
   ~LibreOfficeProcess();
   LibreOfficeProcess(const LibreOfficeProcess&) = delete;
   LibreOfficeProcess& operator=(const LibreOfficeProcess&) = delete;
 
   const css::uno::Reference<css::frame::XDesktop2>& desktop() const { return desktop_; }
+  bool headless() const { return kind_ == LibreOfficeKind::Headless; }
+  bool answers() const;
 
  private:
   void connect(const std::string& pipe);
   void end();
 
+  LibreOfficeKind kind_;
   pid_t pid_ = -1;
   std::filesystem::path profile_;
   std::string pipe_;

@@ -2,10 +2,15 @@
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/awt/XWindow.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/sheet/FormulaResult.hpp>
@@ -68,19 +73,20 @@ std::string cellName(int row, int column) {
 
 class UnoSpreadsheet : public LibreOfficeSpreadsheet {
  public:
-  UnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office, const Regional& regional)
-      : office_(std::move(office)), regional_(regional) {}
-  ~UnoSpreadsheet() override { closeDocument(); }
+  UnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office, const Regional& regional, DocumentEnd end)
+      : office_(std::move(office)), regional_(regional), end_(end) {}
+  ~UnoSpreadsheet() override { close(); }
 
   void open(const std::string& path) override {
-    closeDocument();
+    close();
     path_ = path;
+    if (takeOpenDocument(fileUrl(path))) return;
     // Nothing may wait for an answer nobody can give: no macros, no links
     // updated, no repair offered, no password asked (there is no
     // interaction handler, so such a workbook fails to load instead). A
     // headless LibreOffice loads hidden documents only.
     const auto options = properties({
-        property("Hidden", css::uno::Any(true)),
+        property("Hidden", css::uno::Any(office_->headless() || !visible_)),
         property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
         property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
         property("RepairPackage", css::uno::Any(false)),
@@ -94,15 +100,27 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
         throw Error("LibreOffice sešit " + path + " neotevřel: soubor chybí, je poškozený, chráněný heslem nebo "
                     "to není sešit.");
       }
-      sheets_.set(document_->getSheets(), UNO_QUERY_THROW);
     } catch (const css::uno::Exception& e) {
       raiseLibreOfficeError("LibreOffice sešit " + path + " neotevřel.", e);
     }
+    takeSheets();
   }
 
-  // The LibreOffice we start is headless: there is no window to show (and
-  // asking a hidden document's frame to show itself brings it down).
-  void setVisible(bool) override {}
+  // A headless LibreOffice has no window to show (and asking a hidden
+  // document's frame to show itself brings it down).
+  void setVisible(bool visible) override {
+    visible_ = visible;
+    if (office_->headless() || !document_.is()) return;
+    try {
+      Reference<css::frame::XModel>(document_, UNO_QUERY_THROW)
+          ->getCurrentController()
+          ->getFrame()
+          ->getContainerWindow()
+          ->setVisible(visible);
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("Okno LibreOffice se sešitem nejde ukázat.", e);
+    }
+  }
 
   void setCalculation(Calculation mode) override {
     try {
@@ -167,7 +185,10 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
 
   bool written() const override { return written_; }
 
-  void close() override { closeDocument(); }
+  void close() override {
+    if (end_ == DocumentEnd::Close) closeDocument();
+    forgetDocument();
+  }
 
  private:
   const Reference<css::sheet::XSpreadsheetDocument>& openDocument() const {
@@ -210,6 +231,32 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
     throw Error("LibreOffice neuvedl formát sešitu " + path_ + ".");
   }
 
+  // A document of LibreOffice's that shows the workbook at url, taken as ours.
+  bool takeOpenDocument(const OUString& url) {
+    try {
+      const auto documents = office_->desktop()->getComponents()->createEnumeration();
+      while (documents->hasMoreElements()) {
+        const Reference<css::frame::XModel> model(documents->nextElement(), UNO_QUERY);
+        if (!model.is() || model->getURL() != url) continue;
+        document_.set(model, UNO_QUERY);
+        if (!document_.is()) continue;
+        takeSheets();
+        return true;
+      }
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice neukázal své otevřené dokumenty.", e);
+    }
+    return false;
+  }
+
+  void takeSheets() {
+    try {
+      sheets_.set(document_->getSheets(), UNO_QUERY_THROW);
+    } catch (const css::uno::Exception& e) {
+      raiseLibreOfficeError("LibreOffice neukázal listy sešitu " + path_ + ".", e);
+    }
+  }
+
   // Closes the document without saving; errors are of no use any more here.
   void closeDocument() noexcept {
     if (!document_.is()) return;
@@ -217,6 +264,9 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
       Reference<css::util::XCloseable>(document_, UNO_QUERY_THROW)->close(true);
     } catch (...) {
     }
+  }
+
+  void forgetDocument() noexcept {
     document_.clear();
     sheets_.clear();
     cachedSheets_.clear();
@@ -225,7 +275,9 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
 
   std::shared_ptr<const LibreOfficeProcess> office_;
   Regional regional_;
+  DocumentEnd end_;
   std::string path_;
+  bool visible_ = false;
   bool written_ = false;
   Reference<css::sheet::XSpreadsheetDocument> document_;
   Reference<css::container::XIndexAccess> sheets_;
@@ -235,8 +287,8 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
 }  // namespace
 
 std::unique_ptr<LibreOfficeSpreadsheet> makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office,
-                                                           const Regional& regional) {
-  return std::make_unique<UnoSpreadsheet>(std::move(office), regional);
+                                                           const Regional& regional, DocumentEnd end) {
+  return std::make_unique<UnoSpreadsheet>(std::move(office), regional, end);
 }
 
 }  // namespace kalkora

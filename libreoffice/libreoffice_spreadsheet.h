@@ -10,6 +10,6 @@ namespace kalkora {
 // A spreadsheet on a workbook that the LibreOffice of office opens; the
 // spreadsheet keeps that LibreOffice running while it lives.
 std::unique_ptr<LibreOfficeSpreadsheet> makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office,
-                                                           const Regional& regional);
+                                                           const Regional& regional, DocumentEnd end);
 
 }  // namespace kalkora

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +13,9 @@
 
 namespace kalkora::e2e {
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 // One LibreOffice for the whole program: it converts the example workbook and
 // reads the results back, while every kalkora-cli run starts its own.
@@ -119,6 +123,31 @@ TEST(LibreOfficeEndToEnd, CliFillsXlsOdsAndXlsxLikeTheFileBackend) {
     expectSameCells(dir.file("reference.xlsx"), dir.file(result));
 }
 
+// A statement export reads the marking column back through LibreOffice
+// before it writes: into an .ods it gives the file backend's cells too.
+TEST(LibreOfficeEndToEnd, StatementExportIntoOdsLikeTheFileBackend) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string examples = KALKORA_EXAMPLES_DIR;
+  const std::string workbook =
+      std::filesystem::path(KALKORA_EXAMPLE_WORKBOOK).parent_path().string() + "/kalkora_vykazy.xlsx";
+  {
+    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+    converter->open(workbook);
+    converter->storeTo(dir.file("vykazy.ods"));
+    converter->close();
+  }
+  const auto statementExport = [&](const std::string& from, const std::string& to) {
+    return runKalkoraCli({"--mode", "5", "--source", examples + "/dppdp9.xml", "--form", "DPPDP9", "--clear-period",
+                          "--workbook", from, "--period", "1", "--output", to});
+  };
+  const CliResult reference = statementExport(workbook, dir.file("reference.xlsx"));
+  ASSERT_EQ(reference.exitCode, 0) << reference.err;
+  const CliResult ods = statementExport(dir.file("vykazy.ods"), dir.file("vysledek.ods"));
+  ASSERT_EQ(ods.exitCode, 0) << ods.err;
+  expectSameCells(dir.file("reference.xlsx"), dir.file("vysledek.ods"));
+}
+
 // The open document keeps a written number exactly, the text "0" becomes
 // the number 0, and a cell reads back as the exports read it.
 TEST(LibreOfficeEndToEnd, CellsReadBackAsWritten) {
@@ -134,8 +163,33 @@ TEST(LibreOfficeEndToEnd, CellsReadBackAsWritten) {
   EXPECT_EQ(spreadsheet->readCell(2, 13, 6), "046");  // a text that looks like a number stays text
   EXPECT_EQ(spreadsheet->readCell(2, 13, 9), "");
   EXPECT_EQ(spreadsheet->sheetName(2), "Rozvahy netto");
-  EXPECT_THROW(spreadsheet->sheetName(9), Error);
+  EXPECT_THAT([&] { spreadsheet->sheetName(9); }, ThrowsMessage<Error>(HasSubstr(" nemá list č. 9 (listů je ")));
   spreadsheet->close();
+}
+
+// The window program's way: the first export leaves the document open and
+// unsaved, the second finds it open and writes its period beside the first.
+TEST(LibreOfficeEndToEnd, ASecondExportWritesIntoTheDocumentLeftOpen) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  LibreOffice& office = *LibreOfficeEnvironment::office;
+  const auto first = office.spreadsheet(Regional{}, DocumentEnd::LeaveOpen);
+  first->open(KALKORA_EXAMPLE_WORKBOOK);
+  first->writeNumber(2, 30, 7, 111);
+  first->close();
+  const auto second = office.spreadsheet(Regional{}, DocumentEnd::LeaveOpen);
+  second->open(KALKORA_EXAMPLE_WORKBOOK);
+  EXPECT_EQ(second->readCell(2, 30, 7), "111");
+  second->writeNumber(2, 30, 8, 222);
+  second->close();
+
+  const auto last = office.spreadsheet(Regional{});
+  last->open(KALKORA_EXAMPLE_WORKBOOK);
+  EXPECT_EQ(last->readCell(2, 30, 8), "222");
+  last->close();  // now closed unsaved: the file never had either number
+  const auto fresh = office.spreadsheet(Regional{});
+  fresh->open(KALKORA_EXAMPLE_WORKBOOK);
+  EXPECT_NE(fresh->readCell(2, 30, 7), "111");
+  fresh->close();
 }
 
 // A file that is no workbook: a Czech message, exit code 1, the file as it

@@ -1,11 +1,16 @@
 #include "xlsx/workbook_file_checks.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "testing/memory_file_system.h"
 #include "platform/error.h"
 
 namespace kalkora {
+
+using ::testing::HasSubstr;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 TEST(WorkbookFileChecks, FormatsWeCanWriteAndTheOldOne) {
   EXPECT_NO_THROW(checkWorkbookFormat("/d/Kalkora.xlsx"));
@@ -16,8 +21,10 @@ TEST(WorkbookFileChecks, FormatsWeCanWriteAndTheOldOne) {
   } catch (const Error& e) {
     EXPECT_NE(std::string(e.what()).find("Uložte ho v Excelu jako Sešit Excelu (.xlsx)"), std::string::npos);
   }
-  EXPECT_THROW(checkWorkbookFormat("/d/Kalkora.ods"), Error);
-  EXPECT_THROW(checkWorkbookFormat("/d/Kalkora"), Error);
+  EXPECT_THAT([&] { checkWorkbookFormat("/d/Kalkora.ods"); },
+              ThrowsMessage<Error>(StrEq("Soubor /d/Kalkora.ods není sešit aplikace Excel ve formátu .xlsx nebo .xlsm. "
+                                         "Uložte sešit jako .xlsx a připojte uložený soubor.")));
+  EXPECT_THAT([&] { checkWorkbookFormat("/d/Kalkora"); }, ThrowsMessage<Error>(HasSubstr("Soubor /d/Kalkora není sešit")));
 }
 
 TEST(WorkbookFileChecks, OwnerAndLockFilesOfOtherPrograms) {

@@ -1,5 +1,6 @@
 #include "xlsx/xlsx_spreadsheet.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +14,10 @@
 #include "platform/file_system.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 using xlsx_test::errorOf;
@@ -91,7 +96,7 @@ TEST_F(XlsxSpreadsheetTest, ReadsSheetsAndCellsAsText) {
   EXPECT_EQ(spreadsheet.sheetName(2), "Rozvahy netto");
   EXPECT_EQ(spreadsheet.sheetName(3), "Výsledovky");
   EXPECT_EQ(errorOf([&] { spreadsheet.sheetName(4); }), "Sešit " + path + " nemá list č. 4 (listů je 3).");
-  EXPECT_THROW(spreadsheet.sheetName(0), Error);
+  EXPECT_THAT([&] { spreadsheet.sheetName(0); }, ThrowsMessage<Error>(StrEq("Sešit " + path + " nemá list č. 0 (listů je 3).")));
   EXPECT_EQ(spreadsheet.readCell(2, 1, 1), "Kalkora");
   EXPECT_EQ(spreadsheet.readCell(2, 5, 6), "A.");
   EXPECT_EQ(spreadsheet.readCell(2, 6, 6), "1");
@@ -100,7 +105,8 @@ TEST_F(XlsxSpreadsheetTest, ReadsSheetsAndCellsAsText) {
   EXPECT_EQ(spreadsheet.readCell(2, 7, 7), "30,5");
   EXPECT_EQ(spreadsheet.readCell(2, 8, 7), "60,5");
   EXPECT_EQ(spreadsheet.readCell(3, 40, 30), "");
-  EXPECT_THROW(spreadsheet.readCell(2, 0, 1), Error);
+  EXPECT_THAT([&] { spreadsheet.readCell(2, 0, 1); },
+              ThrowsMessage<Error>(StrEq("Buňka na řádku 0 a ve sloupci 1 leží mimo list.")));
   spreadsheet.close();
 
   XlsxSpreadsheet idle(files, Regional{});

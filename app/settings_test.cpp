@@ -112,7 +112,7 @@ TEST(Settings, SaveWritesEveryKeyAndKeepsTheRestOfTheFile) {
   // The empty count now stops the next load at "Ucet".
   SettingsFile again("k.ini");
   Loaded next;
-  EXPECT_THAT([&] { again.load(fs, next.ws, next.placement); }, ThrowsMessage<Error>(StrEq("„“ není platné celé číslo.")));
+  EXPECT_THAT([&] { again.load(fs, next.ws, next.placement); }, ThrowsMessage<Error>(StrEq("„“ není platné celé číslo.\nOpravte klíč „Ucet“ v oddílu [Nastaveni] souboru k.ini.")));
 }
 
 TEST(Settings, PlacementIsClippedToTheScreen) {
@@ -145,7 +145,8 @@ TEST(Settings, StoppedLoadKeepsWhatItDidNotReach) {
     settings.load(fs, ws, placement);
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), invalidIntegerMessage(""));
+    EXPECT_EQ(std::string(e.what()),
+              invalidIntegerMessage("") + "\nOpravte klíč „Castka“ v oddílu [Nastaveni] souboru k.ini.");
   }
   EXPECT_EQ(ws.params.Edit2, ",");
   EXPECT_EQ(ws.params.Edit5, "1");

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/settings_location.h"
 #include "app/settings_keys.h"
+#include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
 #include "export/statement_export.h"
@@ -91,12 +92,15 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
                     const CliSpreadsheetFactory& makeSpreadsheet) {
   std::exception_ptr exportFailure;
+  std::string notice;
   ExportProgress progress;
-  // Runs one exporter as its window would: a failure is kept for the end.
+  // Runs one exporter as its window would: a failure is kept for the end,
+  // and so is what a finished export tells about the backup.
   const auto reporting = [&](auto exporter) {
-    return [&exportFailure, exporter](Spreadsheet& spreadsheet) {
+    return [&exportFailure, &notice, exporter](Spreadsheet& spreadsheet) {
       try {
         exporter(spreadsheet);
+        notice = backupNotice(spreadsheet);
       } catch (...) {
         exportFailure = std::current_exception();
       }
@@ -108,7 +112,9 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
   if (exportFailure) std::rethrow_exception(exportFailure);
-  return outcome == ExportOutcome::Done;
+  if (outcome != ExportOutcome::Done) return false;
+  if (!notice.empty()) services.messages.notice(notice);
+  return true;
 }
 
 }  // namespace

@@ -191,7 +191,7 @@ TEST(CliRun, SettingsFileErrorsEndTheRun) {
   std::ostringstream out, err;
   auto o = parseCliOptions({"--settings", "bad.ini", "--mode", "1"}, error);
   EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 1);
-  EXPECT_EQ(err.str(), "„x“ není platné celé číslo.\n");
+  EXPECT_EQ(err.str(), "„x“ není platné celé číslo.\nOpravte klíč „Ucet“ v oddílu [Nastaveni] souboru bad.ini.\n");
 
   err.str("");
   o = parseCliOptions({"--settings", "chybi.ini"}, error);

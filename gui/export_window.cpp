@@ -7,8 +7,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/dialogs.h"
+#include "app/spreadsheet_backend.h"
 
 namespace kalkora {
 
@@ -40,6 +42,7 @@ QProgressBar* ExportWindow::progressBar(const char* name) {
 }
 
 void ExportWindow::showRunning(std::function<void()> exportWork) {
+  hideBackupNote();
   exportWork_ = std::move(exportWork);
   if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
   exec();
@@ -61,6 +64,35 @@ void ExportWindow::FormActivate() {
   raise();
   activateWindow();
   runOperation(dialogs_, work);
+}
+
+void ExportWindow::showBackupNote(const Spreadsheet& spreadsheet) {
+  const QString note = QString::fromStdString(backupNotice(spreadsheet));
+  if (note.isEmpty()) return;
+  if (!backupNote_) {
+    backupNote_ = label("BackupNote", QString());
+    backupNote_->setWordWrap(true);
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertWidget(box->indexOf(BitBtn1), backupNote_);
+  }
+  hideBackupNote();
+  backupNote_->setText(note);
+  constexpr int kMargin = 8;
+  const int textHeight = backupNote_->heightForWidth(width() - 2 * kMargin);
+  noteHeight_ = textHeight + kMargin;
+  if (!layout()) {
+    backupNote_->setGeometry(kMargin, BitBtn1->y(), width() - 2 * kMargin, textHeight);
+    BitBtn1->move(BitBtn1->x(), BitBtn1->y() + noteHeight_);
+  }
+  backupNote_->show();
+  setFixedHeight(height() + noteHeight_);
+}
+
+void ExportWindow::hideBackupNote() {
+  if (!backupNote_ || backupNote_->isHidden()) return;
+  backupNote_->hide();
+  if (!layout()) BitBtn1->move(BitBtn1->x(), BitBtn1->y() - noteHeight_);
+  setFixedHeight(height() - noteHeight_);
+  noteHeight_ = 0;
 }
 
 QProgressBar* ExportWindow::bar(Bar which) const {

@@ -89,6 +89,7 @@ class TForm1 : public QMainWindow {
   QWidget* buildModeArea();
   QWidget* buildTableArea();
   void buildStatusBar();
+  void keepRoomForControls();
   void applyInputRules();
   void connectHandlers();
   void showHint(const QString& hint);

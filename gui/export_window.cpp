@@ -38,6 +38,9 @@ QProgressBar* ExportWindow::progressBar(const char* name) {
   auto* b = new QProgressBar(this);
   b->setObjectName(name);
   b->setTextVisible(false);
+  // A new bar stands at 0, as one that no export has advanced yet; Qt's own
+  // start is "reset" (-1), which an export that leaves the bars alone would keep.
+  b->setValue(0);
   return b;
 }
 
@@ -112,7 +115,7 @@ void ExportWindow::setMaximum(Bar which, int maximum) {
   // Qt's endless busy animation; such a pass has no steps, the bar stays empty.
   const int position = b->value();
   b->setMaximum(std::max(maximum, 1));
-  if (position >= 0) b->setValue(std::min(position, b->maximum()));
+  b->setValue(std::min(position, b->maximum()));
 }
 
 void ExportWindow::setPosition(Bar which, int position) {

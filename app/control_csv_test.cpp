@@ -1,10 +1,14 @@
 #include "app/control_csv.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "testing/memory_file_system.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 TEST(ControlCsv, LinesKeepTwoDecimalsDropQuotesAndUnderscores) {
   ImportTable t;
@@ -37,7 +41,7 @@ TEST(ControlCsv, WrittenInWindows1250WithCrLfOrFailsWithMessage) {
   writeControlCsv(fs, "out.csv", t);
   EXPECT_EQ(fs.files["out.csv"], ";\xDA\xE8\x65t;;\r\n");
   fs.unwritable = "bad.csv";
-  EXPECT_THROW(writeControlCsv(fs, "bad.csv", t), Error);
+  EXPECT_THAT([&] { writeControlCsv(fs, "bad.csv", t); }, ThrowsMessage<Error>(StrEq("Soubor nelze zapsat: bad.csv.")));
   EXPECT_EQ(fs.files.count("bad.csv"), 0u);
 }
 

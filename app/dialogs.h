@@ -2,16 +2,14 @@
 #include <optional>
 #include <string>
 
-#include "platform/messages.h"
+#include "app/run_operation.h"
 
 namespace kalkora {
 
 // Every message box and file dialog of the program goes through this, so the
 // window tests answer them with a fake and never block on a modal box.
-class Dialogs : public Messages {
+class Dialogs : public OutcomeMessages {
  public:
-  // The program's standard error box.
-  virtual void error(const std::string& text) = 0;
   // A file dialog; filter as "desc|pattern|desc|pattern". nullopt on cancel.
   virtual std::optional<std::string> openFile(const std::string& initialFolder, const std::string& filter) = 0;
   // The save dialog proposes fileName and adds defaultExtension to a name

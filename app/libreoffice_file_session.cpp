@@ -1,5 +1,6 @@
 #include "app/libreoffice_file_session.h"
 
+#include <ctime>
 #include <filesystem>
 
 #include "libreoffice/libreoffice.h"
@@ -23,6 +24,7 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
     document_->setVisible(visible_);
     document_->open(path);
     path_ = path;
+    if (!outputPath_) backupPath_ = backupPathOf(files_, path, backupStamp(std::time(nullptr)));
   }
   // Headless: nothing to show; only passed on.
   void setVisible(bool visible) override {
@@ -36,6 +38,7 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
     document().writeNumber(sheet, row, column, value);
   }
   void writeZeroText(int sheet, int row, int column) override { document().writeZeroText(sheet, row, column); }
+  std::string backupPath() const override { return document_ && document_->written() ? backupPath_ : ""; }
 
   void close() override {
     if (outputPath_) {
@@ -48,8 +51,9 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
         throw Error("Sešit " + path_ + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; "
                     "spusťte ho znovu.");
       const std::string stored = storedBytes(path_);
-      files_.writeFile(backupPathOf(path_), original_);
+      files_.writeFile(backupPath_, original_);
       files_.writeFile(path_, stored);
+      removeOldBackups(files_, path_);
     }
     document_->close();
     document_.reset();
@@ -83,7 +87,7 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
   Regional regional_;
   std::optional<std::string> outputPath_;
   bool visible_ = false;
-  std::string path_, original_;
+  std::string path_, original_, backupPath_;
   std::shared_ptr<LibreOffice> office_;
   std::unique_ptr<LibreOfficeSpreadsheet> document_;
 };

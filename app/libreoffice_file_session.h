@@ -14,7 +14,8 @@ class FileSystem;
 // starts at open and ends at close, for kalkora-cli. At close the document
 // is stored in its own format (.xls stays Excel 97, .ods ODF, .xlsx Office
 // Open XML) to the output path, or, when something was written, in place
-// with the previous file kept beside it as the backup ("name.bak.xls"),
+// with the previous file kept beside it as a backup
+// ("name.2026-12-08_1415.bak.xls", the newest ten of them),
 // either way through a temporary file that then replaces the target. A
 // workbook another program holds open is refused before LibreOffice starts;
 // one that another program saved meanwhile is not overwritten.

@@ -79,6 +79,11 @@ std::string* pathHint(PathHints& hints, const std::string& control) {
   return &hints.Edit25;
 }
 
+// The second line of the invalid-integer error, so the user can mend the file.
+std::string invalidKeyPlace(const SettingKey& key, const std::string& file) {
+  return std::string("Opravte klíč „") + key.key + "“ v oddílu [" + key.section + "] souboru " + file + ".";
+}
+
 }  // namespace
 
 FormPlacement clipToScreen(FormPlacement placement, ScreenArea screen) {
@@ -93,10 +98,11 @@ FormPlacement clipToScreen(FormPlacement placement, ScreenArea screen) {
 SettingsFile::SettingsFile(std::string path, std::string fallbackPath)
     : path_(std::move(path)), fallbackPath_(std::move(fallbackPath)) {}
 
-IniFile SettingsFile::read(const FileSystem& fs) const {
-  if (!fallbackPath_.empty() && !fs.fileExists(path_)) return IniFile::load(fs, fallbackPath_);
-  return IniFile::load(fs, path_);
+const std::string& SettingsFile::readPath(const FileSystem& fs) const {
+  return !fallbackPath_.empty() && !fs.fileExists(path_) ? fallbackPath_ : path_;
 }
+
+IniFile SettingsFile::read(const FileSystem& fs) const { return IniFile::load(fs, readPath(fs)); }
 
 void SettingsFile::load(const FileSystem& fs, Workspace& ws, FormPlacement& placement) {
   const IniFile ini = read(fs);
@@ -124,7 +130,7 @@ void SettingsFile::load(const FileSystem& fs, Workspace& ws, FormPlacement& plac
         loaded.insert(key.key);
         if (!parseInteger(text)) {
           stopped_ = StoppedLoad{std::move(loaded), p, ws.mode, placement};
-          throw Error(invalidIntegerMessage(text));
+          throw Error(invalidIntegerMessage(text) + "\n" + invalidKeyPlace(key, readPath(fs)));
         }
         continue;
       case SettingKey::Type::Flag:

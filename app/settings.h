@@ -38,11 +38,15 @@ class SettingsFile {
   explicit SettingsFile(std::string path, std::string fallbackPath = {});
 
   const std::string& path() const { return path_; }
+  // The file the settings are read from: `path`, or the fallback while
+  // `path` does not exist.
+  const std::string& readPath(const FileSystem& fs) const;
   IniFile read(const FileSystem& fs) const;
 
   // Fills the paths, the tab parameters, the XML settings (through their
   // rules), the import mode and the placement. A count that is no integer
-  // stops the load there with the invalid-integer error; what was loaded
+  // stops the load there with the invalid-integer error, whose second
+  // line names the key, its section and the file; what was loaded
   // before it stays, and the save at close then leaves alone every stored
   // value the load did not reach and the user did not change.
   void load(const FileSystem& fs, Workspace& ws, FormPlacement& placement);

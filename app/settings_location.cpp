@@ -25,10 +25,12 @@ std::string userFolder(const std::string& xdgConfigHome, const std::string& home
 
 }  // namespace
 
-SettingsLocation settingsLocation(const std::string& programPath, bool besideProgramWritable,
-                                  const std::string& xdgConfigHome, const std::string& home) {
+SettingsLocation settingsLocation(const std::string& programPath, const std::string& dataFolder,
+                                  bool besideProgramWritable, const std::string& xdgConfigHome,
+                                  const std::string& home) {
   const std::string folder = folderOf(programPath);
   const std::string name = iniName(programPath.substr(folder.size()));
+  if (!dataFolder.empty()) return {userFolder(xdgConfigHome, home) + name, dataFolder + name};
   if (besideProgramWritable) return {folder + name, {}};
   return {userFolder(xdgConfigHome, home) + name, folder + name};
 }
@@ -36,7 +38,7 @@ SettingsLocation settingsLocation(const std::string& programPath, bool besidePro
 SettingsLocation defaultSettingsLocation() {
   const std::string program = folderOf(programFilePath()) + kWindowProgram;
   const std::string beside = folderOf(program) + iniName(kWindowProgram);
-  const SettingsLocation location = settingsLocation(program, canWriteFile(beside),
+  const SettingsLocation location = settingsLocation(program, installedDataFolder(), canWriteFile(beside),
                                                      environmentVariable("XDG_CONFIG_HOME"),
                                                      environmentVariable("HOME"));
   if (!location.fallbackPath.empty()) createFolders(folderOf(location.path));

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "testing/xml_flags_text.h"
@@ -8,6 +9,10 @@
 #include "platform/number.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 const ScreenArea kScreen{1920, 1040};
@@ -107,7 +112,7 @@ TEST(Settings, SaveWritesEveryKeyAndKeepsTheRestOfTheFile) {
   // The empty count now stops the next load at "Ucet".
   SettingsFile again("k.ini");
   Loaded next;
-  EXPECT_THROW(again.load(fs, next.ws, next.placement), Error);
+  EXPECT_THAT([&] { again.load(fs, next.ws, next.placement); }, ThrowsMessage<Error>(StrEq("„“ není platné celé číslo.\nOpravte klíč „Ucet“ v oddílu [Nastaveni] souboru k.ini.")));
 }
 
 TEST(Settings, PlacementIsClippedToTheScreen) {
@@ -115,6 +120,15 @@ TEST(Settings, PlacementIsClippedToTheScreen) {
   EXPECT_EQ(clipToScreen({100, 50, 1000, 1900, false}, kScreen), (FormPlacement{100, 50, 940, 1870, false}));
   // A maximized window keeps its maximized geometry, edges clipped at 0.
   EXPECT_EQ(clipToScreen({-8, -8, 1056, 1936, true}, kScreen), (FormPlacement{0, 0, 1048, 1928, true}));
+}
+
+TEST(Settings, AWindowEndingAtTheScreensEdgeKeepsItsSize) {
+  // Bottom 1040 and right 1920: one pixel short of the edge, exactly at it
+  // and one pixel beyond it.
+  EXPECT_EQ(clipToScreen({39, 19, 1000, 1900, false}, kScreen), (FormPlacement{39, 19, 1000, 1900, false}));
+  EXPECT_EQ(clipToScreen({40, 20, 1000, 1900, false}, kScreen), (FormPlacement{40, 20, 1000, 1900, false}));
+  EXPECT_EQ(clipToScreen({41, 21, 1000, 1900, false}, kScreen), (FormPlacement{41, 21, 999, 1899, false}));
+  EXPECT_EQ(clipToScreen({-5, -7, 1045, 1927, false}, kScreen), (FormPlacement{0, 0, 1045, 1927, false}));
 }
 
 TEST(Settings, StoppedLoadKeepsWhatItDidNotReach) {
@@ -131,7 +145,8 @@ TEST(Settings, StoppedLoadKeepsWhatItDidNotReach) {
     settings.load(fs, ws, placement);
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), invalidIntegerMessage(""));
+    EXPECT_EQ(std::string(e.what()),
+              invalidIntegerMessage("") + "\nOpravte klíč „Castka“ v oddílu [Nastaveni] souboru k.ini.");
   }
   EXPECT_EQ(ws.params.Edit2, ",");
   EXPECT_EQ(ws.params.Edit5, "1");
@@ -182,7 +197,8 @@ TEST(Settings, FallbackFileIsReadUntilTheUsersOwnExists) {
   EXPECT_EQ(load(fs, settings).ws.mode, 1);
 
   fs.unwritable = "home/k.ini";
-  EXPECT_THROW(settings.save(fs, l.ws, l.placement, kScreen), Error);
+  EXPECT_THAT([&] { settings.save(fs, l.ws, l.placement, kScreen); },
+              ThrowsMessage<Error>(StrEq("Nastavení nelze uložit do souboru „home/k.ini“. Soubor nelze zapsat: home/k.ini.")));
 }
 
 }  // namespace kalkora

@@ -6,6 +6,7 @@
 #include "app/libreoffice_file_session.h"
 #include "libreoffice/libreoffice.h"
 #include "export/marking_column.h"
+#include "xlsx/workbook_file_checks.h"
 #include "platform/error.h"
 #include "platform/ini_file.h"
 #include "xlsx/xlsx_spreadsheet.h"
@@ -34,6 +35,7 @@ class FileSpreadsheet : public Spreadsheet {
     xlsx_.writeNumber(sheet, row, column, value);
   }
   void writeZeroText(int sheet, int row, int column) override { xlsx_.writeZeroText(sheet, row, column); }
+  std::string backupPath() const override { return xlsx_.backupPath(); }
   void close() override { xlsx_.close(); }
 
  private:
@@ -63,6 +65,7 @@ class ChoosingSpreadsheet : public Spreadsheet {
     backend().writeNumber(sheet, row, column, value);
   }
   void writeZeroText(int sheet, int row, int column) override { backend().writeZeroText(sheet, row, column); }
+  std::string backupPath() const override { return backend_ ? backend_->backupPath() : ""; }
   void close() override { backend().close(); }
 
  private:
@@ -125,6 +128,13 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
   auto spreadsheet = std::make_unique<FileSpreadsheet>(files, regional, std::move(showFile));
   if (outputPath) spreadsheet->setOutputPath(*outputPath);
   return spreadsheet;
+}
+
+std::string backupNotice(const Spreadsheet& spreadsheet) {
+  const std::string path = spreadsheet.backupPath();
+  if (path.empty()) return {};
+  return "Předchozí verze sešitu zůstane uložena jako " + path + " (ponechává se " + std::to_string(kKeptBackups) +
+         " nejnovějších záloh).";
 }
 
 }  // namespace kalkora

@@ -23,6 +23,10 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
                                                  std::function<void(const std::string&)> showFile = {},
                                                  const std::optional<std::string>& outputPath = std::nullopt);
 
+// What the user is told when an export into the spreadsheet finished: where
+// the previous version of the workbook stays; "" when none is kept.
+std::string backupNotice(const Spreadsheet& spreadsheet);
+
 // How a workbook is written: the xlsx file backend edits the file itself,
 // LibreOffice opens it as a document.
 enum class Backend { File, LibreOffice };

@@ -39,6 +39,10 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args, 
       o.clearPeriod = true;
       continue;
     }
+    if (arg == "--help" || arg == "--version") {
+      (arg == "--help" ? o.help : o.version) = true;
+      continue;
+    }
     const bool known = kTextOptions.count(arg) || arg == "--mode" || arg == "--statement-type" || arg == "--set";
     if (!known) {
       error = "Neznámý přepínač: " + arg;

@@ -15,6 +15,7 @@ struct CliOptions {
   std::vector<std::pair<std::string, std::string>> sets;  // --set KEY=VALUE, in order
   bool sumLines = false;
   bool clearPeriod = false;
+  bool help = false, version = false;  // --help, --version: print and end
 };
 
 // Parses argv[1..]; nullopt with `error` filled on bad usage.
@@ -25,6 +26,7 @@ inline constexpr const char* kCliUsage =
     "  [--income-def SOUBOR] [--set KLÍČ=HODNOTA]... [--statement-type N] [--form DPPDP8|DPPDP9]\n"
     "  [--sum-lines] [--clear-period] [--decimal ZNAK] [--thousands ZNAK] [--dump SOUBOR|-]\n"
     "  [--control-csv SOUBOR] [--workbook SOUBOR] [--period N] [--backend file|libreoffice]\n"
-    "  [--output SOUBOR]\n";
+    "  [--output SOUBOR]\n"
+    "  kalkora-cli --help | --version\n";
 
 }  // namespace kalkora

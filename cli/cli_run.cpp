@@ -1,10 +1,14 @@
 #include "cli/cli_run.h"
 
+#include <exception>
+
 #include "app/control_csv.h"
 #include "app/load_by_mode.h"
+#include "app/run_operation.h"
 #include "app/settings.h"
 #include "app/settings_location.h"
 #include "app/settings_keys.h"
+#include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
 #include "export/statement_export.h"
@@ -19,11 +23,12 @@ namespace kalkora {
 namespace {
 
 // Every message the window would show becomes one line on standard error.
-class StreamMessages : public Messages {
+class StreamMessages : public OutcomeMessages {
  public:
   explicit StreamMessages(std::ostream& err) : err_(err) {}
   void notice(const std::string& text) override { err_ << text << '\n'; }
   void warning(const std::string& text) override { err_ << text << '\n'; }
+  void error(const std::string& text) override { err_ << text << '\n'; }
 
  private:
   std::ostream& err_;
@@ -80,21 +85,24 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
     fs.writeFile(*o.dump, json);
 }
 
-// The export through the same session as the window's export button. An
-// error of the export itself still lets the session write back what was
+// The export through the same session as the window's export button. A
+// failure of the export itself still lets the session write back what was
 // written, as the window leaves it in the workbook; the run then fails with
 // it. False when the session refused to start (its message is printed).
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
                     const CliSpreadsheetFactory& makeSpreadsheet) {
-  std::optional<std::string> exportError;
+  std::exception_ptr exportFailure;
+  std::string notice;
   ExportProgress progress;
-  // Runs one exporter as its window would: an error is kept for the end.
+  // Runs one exporter as its window would: a failure is kept for the end,
+  // and so is what a finished export tells about the backup.
   const auto reporting = [&](auto exporter) {
-    return [&exportError, exporter](Spreadsheet& spreadsheet) {
+    return [&exportFailure, &notice, exporter](Spreadsheet& spreadsheet) {
       try {
         exporter(spreadsheet);
-      } catch (const Error& e) {
-        exportError = e.what();
+        notice = backupNotice(spreadsheet);
+      } catch (...) {
+        exportFailure = std::current_exception();
       }
     };
   };
@@ -103,8 +111,10 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
       reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
   const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
-  if (exportError) throw Error(*exportError);
-  return outcome == ExportOutcome::Done;
+  if (exportFailure) std::rethrow_exception(exportFailure);
+  if (outcome != ExportOutcome::Done) return false;
+  if (!notice.empty()) services.messages.notice(notice);
+  return true;
 }
 
 }  // namespace
@@ -114,7 +124,9 @@ int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::os
   StreamMessages messages(err);
   Services services{fs, messages, systemRegional()};
   Workspace ws;
-  try {
+  bool exported = true;
+  // A stop or a failure is printed and the run exits 1, as is a refused export.
+  const Outcome outcome = runOperation(messages, [&] {
     loadSettings(options, ws, fs);
     applyOptions(options, ws, services.regional);
     loadByMode(ws, services);
@@ -123,12 +135,9 @@ int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::os
       messages.notice(kControlCsvDone);
     }
     if (options.dump) writeDump(options, ws, fs, out);
-    if (options.period && !exportWorkbook(options, ws, services, makeSpreadsheet)) return 1;
-  } catch (const Error& e) {
-    err << e.what() << '\n';
-    return 1;
-  }
-  return 0;
+    if (options.period) exported = exportWorkbook(options, ws, services, makeSpreadsheet);
+  });
+  return outcome == Outcome::Done && exported ? 0 : 1;
 }
 
 }  // namespace kalkora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
 
 #include "testing/recording_spreadsheet.h"
 #include "export/workbook_session.h"
@@ -123,6 +124,15 @@ TEST(CliRun, ExportRefusalsAndFailuresEndTheRunWithOne) {
   EXPECT_EQ(err.str(), std::string(kIncomeDefinitionMissing) + "\n");
   EXPECT_EQ(factory.writes(), std::vector<std::string>{"number 2 72 7 1000,5"});
   EXPECT_EQ(factory.calls.back(), "close");
+
+  // A failure that is no Error of ours still reaches standard error with its text.
+  const auto failing = [](FileSystem&, const Regional&, const std::optional<std::string>&) -> std::unique_ptr<Spreadsheet> {
+    throw std::runtime_error("Nedostatek paměti.");
+  };
+  std::ostringstream failedOut, failedErr;
+  o = parseCliOptions(exportArgs({"--period", "1"}), error);
+  EXPECT_EQ(runCli(*o, fs, failedOut, failedErr, failing), 1);
+  EXPECT_EQ(failedErr.str(), "Nedostatek paměti.\n");
 }
 
 // The keys of the P 5-01 columns name amount, text and marking in this order.
@@ -181,7 +191,7 @@ TEST(CliRun, SettingsFileErrorsEndTheRun) {
   std::ostringstream out, err;
   auto o = parseCliOptions({"--settings", "bad.ini", "--mode", "1"}, error);
   EXPECT_EQ(runCli(*o, fs, out, err, noSpreadsheet), 1);
-  EXPECT_EQ(err.str(), "„x“ není platné celé číslo.\n");
+  EXPECT_EQ(err.str(), "„x“ není platné celé číslo.\nOpravte klíč „Ucet“ v oddílu [Nastaveni] souboru bad.ini.\n");
 
   err.str("");
   o = parseCliOptions({"--settings", "chybi.ini"}, error);

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/cli_help.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 #include "app/spreadsheet_backend.h"
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
   if (!options) {
     std::cerr << error << '\n' << kalkora::kCliUsage;
     return 2;
+  }
+  if (options->help || options->version) {
+    std::cout << (options->help ? kalkora::cliHelp() : kalkora::cliVersion());
+    return 0;
   }
   // Never shown: kalkora-cli starts no program the user would see.
   const kalkora::Backend chosen =

@@ -27,6 +27,11 @@ class Spreadsheet {
   // Writing the text "0"; the cell then holds the number 0.
   virtual void writeZeroText(int sheet, int row, int column) = 0;
 
+  // Where the previous version of the workbook is kept once the session
+  // writes it back; "" when none is kept (nothing written, or the result
+  // goes elsewhere).
+  virtual std::string backupPath() const { return {}; }
+
   // Ends the session: writes the workbook back (replacing the file
   // atomically) and, when visible, shows it to the user.
   virtual void close() = 0;

@@ -1,5 +1,6 @@
 #include "export/turnover_export.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "export/workbook_layout.h"
@@ -10,6 +11,10 @@
 #include "turnovers/definition_file.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 class RecordingProgress : public ExportProgress {
@@ -152,9 +157,9 @@ TEST(TurnoverExport, RowTextIsTakenAsTheSpreadsheetTakesIt) {
   EXPECT_EQ(spreadsheetRow("012"), 12);
   EXPECT_EQ(spreadsheetRow(" 12"), 12);
   EXPECT_EQ(spreadsheetRow("7  "), 7);
-  EXPECT_THROW(spreadsheetRow("   "), Error);
-  EXPECT_THROW(spreadsheetRow("1a"), Error);
-  EXPECT_THROW(spreadsheetRow("-12"), Error);
+  EXPECT_THAT([&] { spreadsheetRow("   "); }, ThrowsMessage<Error>(StrEq("„   “ není číslo řádku listu.")));
+  EXPECT_THAT([&] { spreadsheetRow("1a"); }, ThrowsMessage<Error>(StrEq("„1a“ není číslo řádku listu.")));
+  EXPECT_THAT([&] { spreadsheetRow("-12"); }, ThrowsMessage<Error>(StrEq("„-12“ není číslo řádku listu.")));
 }
 
 TEST(TurnoverExport, ReportsProgressPerEntry) {

@@ -1,5 +1,6 @@
 #include "export/workbook_session.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "testing/recording_spreadsheet.h"
@@ -7,6 +8,10 @@
 #include "testing/recording_messages.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 struct Fixture {
@@ -82,7 +87,7 @@ TEST(WorkbookSession, NoSpreadsheetOrNoWorkbookLeavesTheSessionClosed) {
       if (call.starts_with("open")) throw Error("Sešit nelze otevřít.");
     };
   };
-  EXPECT_THROW(f.press(), Error);
+  EXPECT_THAT([&] { f.press(); }, ThrowsMessage<Error>(StrEq("Sešit nelze otevřít.")));
   EXPECT_FALSE(f.session.opened());
   EXPECT_EQ(f.exports, 0);
 }
@@ -106,12 +111,12 @@ TEST(WorkbookSession, RetriesOnceWhenTheSpreadsheetStopsAnswering) {
       if (call == "calculation automatic") throw Error("Aplikace neodpovídá.");
     };
   };
-  EXPECT_THROW(g.press(), Error);
+  EXPECT_THAT([&] { g.press(); }, ThrowsMessage<Error>(StrEq("Aplikace neodpovídá.")));
   EXPECT_EQ(g.created.size(), 2u);
   EXPECT_EQ(g.exports, 2);
   // The failed session is over: the next press opens the workbook anew.
   EXPECT_FALSE(g.session.opened());
-  EXPECT_THROW(g.press(), Error);
+  EXPECT_THAT([&] { g.press(); }, ThrowsMessage<Error>(StrEq("Aplikace neodpovídá.")));
   EXPECT_EQ(g.created.size(), 4u);
 }
 

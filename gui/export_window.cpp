@@ -7,8 +7,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/dialogs.h"
+#include "app/spreadsheet_backend.h"
 
 namespace kalkora {
 
@@ -36,10 +38,14 @@ QProgressBar* ExportWindow::progressBar(const char* name) {
   auto* b = new QProgressBar(this);
   b->setObjectName(name);
   b->setTextVisible(false);
+  // A new bar stands at 0, as one that no export has advanced yet; Qt's own
+  // start is "reset" (-1), which an export that leaves the bars alone would keep.
+  b->setValue(0);
   return b;
 }
 
 void ExportWindow::showRunning(std::function<void()> exportWork) {
+  hideBackupNote();
   exportWork_ = std::move(exportWork);
   if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
   exec();
@@ -60,11 +66,36 @@ void ExportWindow::FormActivate() {
   exportWork_ = nullptr;
   raise();
   activateWindow();
-  try {
-    work();
-  } catch (const std::exception& e) {
-    dialogs_.error(e.what());
+  runOperation(dialogs_, work);
+}
+
+void ExportWindow::showBackupNote(const Spreadsheet& spreadsheet) {
+  const QString note = QString::fromStdString(backupNotice(spreadsheet));
+  if (note.isEmpty()) return;
+  if (!backupNote_) {
+    backupNote_ = label("BackupNote", QString());
+    backupNote_->setWordWrap(true);
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertWidget(box->indexOf(BitBtn1), backupNote_);
   }
+  hideBackupNote();
+  backupNote_->setText(note);
+  constexpr int kMargin = 8;
+  const int textHeight = backupNote_->heightForWidth(width() - 2 * kMargin);
+  noteHeight_ = textHeight + kMargin;
+  if (!layout()) {
+    backupNote_->setGeometry(kMargin, BitBtn1->y(), width() - 2 * kMargin, textHeight);
+    BitBtn1->move(BitBtn1->x(), BitBtn1->y() + noteHeight_);
+  }
+  backupNote_->show();
+  setFixedHeight(height() + noteHeight_);
+}
+
+void ExportWindow::hideBackupNote() {
+  if (!backupNote_ || backupNote_->isHidden()) return;
+  backupNote_->hide();
+  if (!layout()) BitBtn1->move(BitBtn1->x(), BitBtn1->y() - noteHeight_);
+  setFixedHeight(height() - noteHeight_);
+  noteHeight_ = 0;
 }
 
 QProgressBar* ExportWindow::bar(Bar which) const {
@@ -84,7 +115,7 @@ void ExportWindow::setMaximum(Bar which, int maximum) {
   // Qt's endless busy animation; such a pass has no steps, the bar stays empty.
   const int position = b->value();
   b->setMaximum(std::max(maximum, 1));
-  if (position >= 0) b->setValue(std::min(position, b->maximum()));
+  b->setValue(std::min(position, b->maximum()));
 }
 
 void ExportWindow::setPosition(Bar which, int position) {

@@ -11,6 +11,7 @@ class QPushButton;
 namespace kalkora {
 
 class Dialogs;
+class Spreadsheet;
 
 // What the two export windows ("Naplnění Kalkora daty daného období")
 // share. Shown modally 200 pixels right of and below the main window, the
@@ -39,6 +40,9 @@ class ExportWindow : public QDialog, public ExportProgress {
   // activation runs exportWork.
   void showRunning(std::function<void()> exportWork);
   void showEvent(QShowEvent* event) override;
+  // Once the export is through: where the previous version of the workbook
+  // stays, in a note above "Odchod"; the window grows by the note's height.
+  void showBackupNote(const Spreadsheet& spreadsheet);
 
   QLabel* Label2;
   QProgressBar* ProgressBar1;
@@ -53,9 +57,13 @@ class ExportWindow : public QDialog, public ExportProgress {
   void FormActivate();
   QProgressBar* bar(Bar which) const;
 
+  void hideBackupNote();
+
   Dialogs& dialogs_;
   std::function<void()> exportWork_;
   bool busy_ = false;
+  QLabel* backupNote_ = nullptr;
+  int noteHeight_ = 0;  // what the note added to the window's height
 };
 
 }  // namespace kalkora

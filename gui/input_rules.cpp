@@ -1,7 +1,9 @@
 #include "gui/input_rules.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace kalkora {
@@ -23,11 +25,32 @@ bool passesDigitFilter(const QKeyEvent& key) {
   return text.isEmpty() || (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
 }
 
+// A shortcut such as Ctrl+C or Ctrl+A types no character: its text is a
+// control code.
+bool typesNoCharacter(const QKeyEvent& key) {
+  const QString text = key.text();
+  return text.size() == 1 && (text[0] < QLatin1Char(' ') || text[0] == QChar(0x7f));
+}
+
+// A paste goes through the same rule as typing, character by character.
+void pasteDigits(QLineEdit* box) {
+  QString digits;
+  for (const QChar c : QGuiApplication::clipboard()->text())
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
+  box->insert(digits);
+}
+
 class DigitFilter : public QObject {
  public:
   using QObject::QObject;
-  bool eventFilter(QObject*, QEvent* event) override {
-    return event->type() == QEvent::KeyPress && !passesDigitFilter(*static_cast<QKeyEvent*>(event));
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (key.matches(QKeySequence::Paste)) {
+      pasteDigits(static_cast<QLineEdit*>(watched));
+      return true;
+    }
+    return !passesDigitFilter(key) && !typesNoCharacter(key);
   }
 };
 

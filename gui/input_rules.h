@@ -5,8 +5,9 @@
 namespace kalkora {
 
 // Number boxes take digits and backspace only; every other typed character
-// (pasting with Ctrl+V included) is dropped. Delete, cursor and focus keys
-// still work.
+// is dropped. A paste by keyboard (Ctrl+V, Shift+Insert) keeps the digits of
+// the clipboard's text. Delete, cursor, focus keys and shortcuts such as
+// copy still work.
 void acceptDigitsOnly(QLineEdit* box);
 
 // Runs `action` when the focus moves from the box on to another control, not

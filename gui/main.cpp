@@ -1,26 +1,24 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <cstring>
+#include <iostream>
 
-#include "gui/main_window.h"
-#include "gui/qt_dialogs.h"
 #include "app/settings_location.h"
 #include "app/spreadsheet_backend.h"
+#include "app/version.h"
+#include "gui/application_setup.h"
+#include "gui/main_window.h"
+#include "gui/qt_dialogs.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/system_regional.h"
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "kalkora-import " << kalkora::kVersionText << '\n';
+    return 0;
+  }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Import dat do aplikace Kalkora"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Import dat do aplikace Kalkora"));
-  // Qt's own texts (file dialogs, buttons, the edit boxes' context menu) in
-  // Czech like the rest of the program, where the translations are installed.
-  QTranslator qtCzech;
-  if (qtCzech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtCzech);
+  kalkora::setUpApplication();
 
   kalkora::DiskFileSystem fs;
   kalkora::QtDialogs dialogs;

@@ -9,20 +9,21 @@
 #include <QGroupBox>
 #include <QScreen>
 #include <QStatusTipEvent>
-#include <exception>
+#include <QToolBar>
 
 #include "app/control_csv.h"
 #include "app/erp_presets.h"
 #include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
 #include "app/load_by_mode.h"
+#include "app/version.h"
 #include "gui/mode_tabs.h"
 #include "gui/qt_dialogs.h"
 #include "gui/statement_export_window.h"
 #include "gui/turnover_export_window.h"
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
-#include "platform/operation_stopped.h"
+#include "platform/program_location.h"
 #include "turnovers/account_check.h"
 
 namespace kalkora {
@@ -38,7 +39,6 @@ constexpr const char* kDefinitionFilter = "txt soubory (*.txt)|*.txt";
 constexpr const char* kEditorFilter = "txt soubory (*.txt)|list*.txt| všechny soubory (*.*)|*.*";
 constexpr const char* kManualFilter = "pdf soubory (*.pdf)|*.pdf";
 
-constexpr const char* kVersion = "Verze 4.25 / 10.4.2024 (CSV,XML)";
 constexpr const char* kCannotOpen = "Nelze otevřít soubor v asociovaném programu nebo soubor neexistuje";
 
 constexpr std::array<int, ImportTable::kColumns> kTurnoverWidths{11, 110, 120, 180};
@@ -63,6 +63,7 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   buildToolBar();
   setCentralWidget(buildCentral());
   buildStatusBar();
+  keepRoomForControls();
   resize(1250, 728);
   form2_ = new TForm2(dialogs_, this);
   form3_ = new TForm3(dialogs_, this);
@@ -71,10 +72,15 @@ TForm1::TForm1(Dialogs& dialogs, FileSystem& fs, Regional regional, SettingsFile
   applyInputRules();
   connectHandlers();
   connectXmlRules(this, ws_.params);
+  // The design value C:\test.csv names a drive, which this system would
+  // take as a file name in the working folder; the user's home folder is
+  // where such a file is found again.
+  ws_.params.Edit10 = s(QDir::home().filePath(QStringLiteral("test.csv")));
   writeControls();
 
   // A load stopped by a value it cannot take leaves the window as it stands:
-  // the remaining creation steps do not run.
+  // the path boxes, the mode's page and the definition buttons stay at their
+  // design state.
   if (loadSettings()) showLoadedState();
 }
 
@@ -86,13 +92,7 @@ TForm1::~TForm1() {
 
 bool TForm1::loadSettings() {
   FormPlacement loaded = placement();
-  bool complete = true;
-  try {
-    settings_.load(fs_, ws_, loaded);
-  } catch (const std::exception& e) {
-    complete = false;
-    dialogs_.error(e.what());
-  }
+  const bool complete = runOperation(dialogs_, [&] { settings_.load(fs_, ws_, loaded); }) == Outcome::Done;
   writeControls();
   const PathHints& hints = settings_.pathHints();
   const std::pair<const char*, const std::string*> boxes[] = {
@@ -110,6 +110,15 @@ void TForm1::applyPlacement(const FormPlacement& placement) {
   move(placement.left, placement.top);
   resize(placement.width, placement.height);
   setWindowState(placement.maximized ? windowState() | Qt::WindowMaximized : windowState() & ~Qt::WindowMaximized);
+}
+
+void TForm1::keepRoomForControls() {
+  // What the layout needs, and the whole toolbar, which would otherwise hide
+  // its last buttons behind an arrow; set as the window's own minimum, so the
+  // desktop cannot make it smaller either.
+  const QSize contents = minimumSizeHint();
+  const int toolBar = findChild<QToolBar*>(QStringLiteral("ToolBar1"))->sizeHint().width();
+  setMinimumSize(std::max(contents.width(), toolBar), contents.height());
 }
 
 void TForm1::applyInputRules() {
@@ -201,15 +210,7 @@ void TForm1::setDefinitionButtonsEnabled(bool enabled) {
 
 void TForm1::refreshTable() { table_->reload(); }
 
-void TForm1::run(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const OperationStopped& stopped) {
-    dialogs_.notice(stopped.what());
-  } catch (const std::exception& e) {
-    dialogs_.error(e.what());
-  }
-}
+void TForm1::run(const std::function<void()>& operation) { runOperation(dialogs_, operation); }
 
 void TForm1::FormActivate() {
   table_->setColumnWidths(kTurnoverWidths);
@@ -220,7 +221,7 @@ void TForm1::FormActivate() {
   const QDateTime now = QDateTime::currentDateTime();
   statusPanels_[1]->setText(now.time().toString(q(regional_.longTimeFormat)));
   statusPanels_[2]->setText(now.date().toString(q(regional_.shortDateFormat)));
-  statusPanels_[3]->setText(QString::fromUtf8(kVersion));
+  statusPanels_[3]->setText(QString::fromUtf8(kVersionText));
   // The workbook session ended when the export window closed and wrote the
   // workbook back, so the next export opens a new one.
   setDefinitionButtonsEnabled(true);
@@ -343,7 +344,11 @@ void TForm1::ToolButton6Click() {
 }
 
 void TForm1::ToolButton8Click() {
-  if (const auto path = chooseFile(programFolder(), kManualFilter)) dialogs_.openInShell(*path);
+  // The manual lies beside the program, or in the data folder of an
+  // installed one.
+  const std::string data = installedDataFolder();
+  if (const auto path = chooseFile(data.empty() ? programFolder() : q(data), kManualFilter))
+    dialogs_.openInShell(*path);
 }
 
 void TForm1::BitBtn1Click() {
@@ -407,6 +412,9 @@ void TForm1::presetClick(const QString& section) {
     const int tab = applyErpPreset(settings_.read(fs_), *preset, ws_);
     writeControls();
     showModePage(tab);
+    // A preset that shows a tab leaves the buttons as picking that tab would;
+    // one that names another mode shows no tab and leaves them alone.
+    if (tab != 0) setDefinitionButtonsEnabled(true);
   });
 }
 

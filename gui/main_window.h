@@ -41,8 +41,9 @@ class TForm1 : public QMainWindow {
   void readControls();
   void writeControls();
 
-  // The state after the settings were loaded: path boxes, the page of the
-  // mode and the definition buttons (creation steps 2 to 6).
+  // The state after the settings were loaded: the stored paths in their
+  // boxes, the page of the stored mode, the band colour and the definition
+  // buttons enabled in the turnover modes.
   void showLoadedState();
   // Shows the page of mode 1..6 without touching the buttons; mode 0 keeps the page.
   void showModePage(int mode);
@@ -50,7 +51,8 @@ class TForm1 : public QMainWindow {
   // Shows the import table after the core changed it.
   void refreshTable();
 
-  // Runs an operation; a failure goes to the error box and the program goes on.
+  // Runs an operation through runOperation: a stop shows its notice, a
+  // failure the error box, and the program goes on.
   void run(const std::function<void()>& operation);
 
   // Event handlers, named by control and event.
@@ -87,10 +89,12 @@ class TForm1 : public QMainWindow {
   QWidget* buildModeArea();
   QWidget* buildTableArea();
   void buildStatusBar();
+  void keepRoomForControls();
   void applyInputRules();
   void connectHandlers();
   void showHint(const QString& hint);
-  // Creation step 1; false when the load stopped at a value it could not take.
+  // Reads the settings file into the controls and the window placement;
+  // false when the load stopped at a value it could not take.
   bool loadSettings();
   FormPlacement placement() const;
   void applyPlacement(const FormPlacement& placement);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include "gui/main_window.h"
 #include "testing/main_window_fixture.h"
@@ -39,7 +40,7 @@ TEST_F(MainWindowSettingsTest, CreationLoadsAndCloseSavesTheSettings) {
       "[Cesta k datum]\r\nCestakSouboru=/d/obraty.xml\r\nCestakRozvaze=/d/r.txt\r\n"
       "[Nastaveni]\r\nAktivniList=2\r\nOddelovac=|\r\nPocatecniElement=ucet\r\nElementUcet=cislo\r\n"
       "CheckBox3=0\r\nCheckBox7=0\r\n"
-      "[Form]\r\nTop=30\r\nLeft=40\r\nHeight=500\r\nWidth=900\r\n"
+      "[Form]\r\nTop=30\r\nLeft=40\r\nHeight=700\r\nWidth=1300\r\n"
       "[ABRA]\r\nABRA.Ucet=3\r\n");
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(text("Edit3"), "/d/obraty.xml");
@@ -50,7 +51,7 @@ TEST_F(MainWindowSettingsTest, CreationLoadsAndCloseSavesTheSettings) {
   EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
   EXPECT_EQ(form->workspace().mode, 2);
   EXPECT_EQ(checkedFlags(), "1 2 6 8 9 10 11");
-  EXPECT_EQ(form->size(), QSize(900, 500));
+  EXPECT_EQ(form->size(), QSize(1300, 700));
 
   setText("Edit2", ";");
   form->close();
@@ -61,13 +62,15 @@ TEST_F(MainWindowSettingsTest, CreationLoadsAndCloseSavesTheSettings) {
   EXPECT_EQ(ini.read("Cesta k datum", "CestakSouboru"), "/d/obraty.xml");
   // A window reaching past the screen's right edge is saved shrunk to end there.
   const int available = form->screen()->availableGeometry().width();
-  EXPECT_EQ(ini.read("Form", "Width"), std::to_string(40 + 900 >= available ? available - 40 : 900));
+  EXPECT_EQ(ini.read("Form", "Width"), std::to_string(40 + 1300 >= available ? available - 40 : 1300));
   EXPECT_EQ(ini.read("ABRA", "ABRA.Ucet"), "3");
 }
 
 TEST_F(MainWindowSettingsTest, AStoppedLoadShowsTheErrorAndKeepsTheStoredPaths) {
   createWith("[Cesta k datum]\r\nCestakSouboru=/d/o.csv\r\n[Nastaveni]\r\nUcet=\r\nAktivniList=3\r\n");
-  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"error: „“ není platné celé číslo."});
+  // The second line says where to mend it.
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"error: „“ není platné celé číslo.\nOpravte klíč „Ucet“ v oddílu "
+                                                    "[Nastaveni] souboru " + std::string(kSettingsPath) + "."});
   EXPECT_EQ(text("Edit3"), "");
   EXPECT_EQ(edit("Edit3")->toolTip(), QStringLiteral("/d/o.csv"));
   EXPECT_EQ(page(), QStringLiteral("TabSheet1"));
@@ -106,9 +109,12 @@ TEST_F(MainWindowSettingsTest, PresetClicksFillTheTurnoverParameters) {
   setText("Edit8", "0,5");
   setText("Edit1", "3");
   setText("Edit3", "/d/zdroj.csv");
+  EXPECT_FALSE(find<QToolButton>("ToolButton11")->isEnabled());
   QTest::mouseClick(find<QLabel>("Label48"), Qt::LeftButton);
   EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
   EXPECT_EQ(form->workspace().mode, 2);
+  // The definition buttons follow the tab the preset shows.
+  EXPECT_TRUE(find<QToolButton>("ToolButton11")->isEnabled());
   EXPECT_EQ(text("Edit5"), "4");
   EXPECT_EQ(text("Edit8"), "");
   EXPECT_EQ(text("Edit11"), "Row");

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "gui/qt_dialogs.h"
@@ -42,6 +45,11 @@ TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
     QApplication::sendEvent(edit(name), &del);
     EXPECT_EQ(text(name), "2") << name;
   }
+  // A paste keeps the clipboard's digits.
+  QGuiApplication::clipboard()->setText(QStringLiteral("1 2a-3"));
+  setText("Edit5", "9");
+  QTest::keyClick(edit("Edit5"), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(text("Edit5"), "9123");
   // Other boxes take anything.
   setText("Edit2", "");
   QTest::keyClicks(edit("Edit2"), "a;");
@@ -318,9 +326,28 @@ TEST_F(MainWindowTest, FileChoicesSetPathsAndCancelChangesNothing) {
   EXPECT_EQ(dialogs.shown.back(), "shell: /p/manual.pdf");
 }
 
+TEST_F(MainWindowTest, WindowKeepsRoomForAllItsControls) {
+  form->show();
+  form->resize(900, 600);
+  QApplication::processEvents();
+  // No toolbar button behind the extension arrow, no label cut short.
+  for (QToolButton* button : find<QToolBar>("ToolBar1")->findChildren<QToolButton*>())
+    EXPECT_EQ(button->isVisible(), button->objectName().startsWith(QStringLiteral("ToolButton")))
+        << button->objectName().toStdString();
+  for (QLabel* label : form->findChildren<QLabel*>())
+    if (label->isVisible()) EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+  // The tabs end above the ERP line, the load button ends before its note.
+  const auto bottom = [&](QWidget* w) { return w->mapTo(form.get(), QPoint(0, w->height())).y(); };
+  const auto top = [&](QWidget* w) { return w->mapTo(form.get(), QPoint(0, 0)).y(); };
+  EXPECT_LE(bottom(find<QTabWidget>("PageControl1")), top(find<QLabel>("Label48")));
+  QWidget* load = find<QWidget>("BitBtn3");
+  for (QLabel* label : load->parentWidget()->findChildren<QLabel*>())
+    EXPECT_FALSE(label->geometry().intersects(load->geometry())) << label->text().toStdString();
+}
+
 TEST_F(MainWindowTest, ControlsRoundTripThroughParameters) {
   Parameters& p = form->workspace().params;
-  EXPECT_EQ(text("Edit10"), "C:\\test.csv");
+  EXPECT_EQ(edit("Edit10")->text(), QDir::homePath() + QStringLiteral("/test.csv"));
   EXPECT_EQ(text("Edit7"), "1");
   EXPECT_TRUE(find<QCheckBox>("CheckBox14")->isChecked());
   EXPECT_FALSE(find<QCheckBox>("CheckBox14")->isEnabled());

@@ -37,7 +37,10 @@ TForm4::TForm4(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form4
 }
 
 void TForm4::showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet) {
-  showRunning([&] { exportStatements(ws, regional, spreadsheet, *this); });
+  showRunning([&] {
+    exportStatements(ws, regional, spreadsheet, *this);
+    showBackupNote(spreadsheet);
+  });
 }
 
 void TForm4::setClearingShown(bool shown) {

@@ -29,7 +29,10 @@ class StatementExportWindowTest : public MainWindowTest {
   QRect geometry;
   QPoint offset;
   QString bottomButton;
+  std::string barPositions;  // ProgressBar1 to ProgressBar3
   int activations = 0;
+  std::string backup;  // what the spreadsheet says it keeps
+  QRect noteGeometry;  // of the backup note, empty when not shown
 
   void SetUp() override {
     form->setSpreadsheetFactory([this] {
@@ -40,6 +43,7 @@ class StatementExportWindowTest : public MainWindowTest {
         s->setCell(3, row, 6, std::to_string(row));
       }
       s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
+      s->backup = backup;
       return s;
     });
     form->workspace().params.workbookPath = "/d/kalkora.xlsx";
@@ -73,7 +77,12 @@ class StatementExportWindowTest : public MainWindowTest {
       clearingShown = form4->findChild<QProgressBar*>(QStringLiteral("ProgressBar3"))->isVisibleTo(form4) &&
                       form4->findChild<QLabel*>(QStringLiteral("Label4"))->isVisibleTo(form4);
       busyWhileOpen = QGuiApplication::overrideCursor() != nullptr;
+      barPositions.clear();
+      for (const char* name : {"ProgressBar1", "ProgressBar2", "ProgressBar3"})
+        barPositions += std::to_string(form4->findChild<QProgressBar*>(QString::fromLatin1(name))->value()) + " ";
       geometry = form4->geometry();
+      const auto* note = form4->findChild<QLabel*>(QStringLiteral("BackupNote"));
+      noteGeometry = note && note->isVisible() ? note->geometry() : QRect();
       offset = form4->pos() - form->pos();
       const auto* leave = form4->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
       bottomButton = leave->text() + " " + QString::number(leave->x() + leave->width()) + "," +
@@ -97,6 +106,15 @@ class StatementExportWindowTest : public MainWindowTest {
 }  // namespace
 
 TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz) {
+  // "Pasiva FAP1 a FAP2" touches no bar: a fresh window's bars stand at 0.
+  form->workspace().params.RadioGroup2 = 4;
+  form->writeControls();
+  table(6, {{"7", "", "A.", "12"}});
+  exportAndLeave();
+  EXPECT_EQ(status, kExportDone);
+  EXPECT_EQ(barPositions, "0 0 0 ");
+  EXPECT_TRUE(writes().empty());
+
   form->workspace().params.RadioGroup2 = 3;
   form->writeControls();
   table(6, {{"7", "", "A.", "12"}, {"0", "", "B.", "3"}});
@@ -115,9 +133,15 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   ruz[0] = {"", "1", "5", "Rozvaha aktiva"};
   table(4, ruz);
   find<QCheckBox>("CheckBox15")->setChecked(true);
+  backup = "/d/kalkora.2026-12-08_1415.bak.xlsx";
   exportAndLeave();
   EXPECT_EQ(status, kExportDone);
   EXPECT_TRUE(clearingShown);
+  // The note on the backup sits above "Odchod", which the grown window moves down.
+  ASSERT_FALSE(noteGeometry.isEmpty());
+  EXPECT_GT(geometry.height(), 217);
+  EXPECT_EQ(bottomButton, QStringLiteral("Odchod 401,%1").arg(geometry.height() - 8));
+  EXPECT_LE(noteGeometry.bottom(), geometry.height() - 8 - 25);
   EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("zero"); }),
             116 + 45);
   EXPECT_EQ(writes().back(), "number 2 1 8 5");

@@ -34,6 +34,7 @@ void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& 
       throw;
     }
     setBusy(false);
+    showBackupNote(spreadsheet);
   });
 }
 

@@ -21,7 +21,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
  protected:
   std::vector<std::string> calls;  // of every spreadsheet the window opened
   int spreadsheets = 0;
-  std::string statusWhenClosed;
+  std::string statusWhenClosed, noteWhenClosed;
   // The window as the user saw it when closing it: caption, labels, bar
   // maxima and positions, its offset from the main window.
   std::vector<std::string> windowWhenClosed;
@@ -35,6 +35,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
       auto s = std::make_unique<RecordingSpreadsheet>(
           std::vector<std::string>{"Úvod", "Rozvahy netto", "Výsledovky", "Analýza"});
       s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
+      s->backup = "/d/kalkora.2026-12-08_1415.bak.xlsx";
       return s;
     });
     Parameters& p = form->workspace().params;
@@ -62,6 +63,8 @@ class TurnoverExportWindowTest : public MainWindowTest {
       const bool failed = !dialogs.shown.empty() && dialogs.shown.back().starts_with("error: ");
       if (status != QString::fromUtf8(kExportDone) && !failed) return;
       statusWhenClosed = status.toStdString();
+      const auto* note = form2->findChild<QLabel*>(QStringLiteral("BackupNote"));
+      noteWhenClosed = note && note->isVisible() ? note->text().toStdString() : "";
       const auto* bar1 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
       const auto* bar2 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
       const QPoint offset = form2->pos() - form->pos();
@@ -91,6 +94,8 @@ TEST_F(TurnoverExportWindowTest, ExportButtonFillsThePeriodThroughTheExportWindo
   EXPECT_EQ(form->workspace().table.cell(3, 1), "  Pohledávky");
   exportAndLeave();
   EXPECT_EQ(statusWhenClosed, kExportDone);
+  EXPECT_EQ(noteWhenClosed, "Předchozí verze sešitu zůstane uložena jako /d/kalkora.2026-12-08_1415.bak.xlsx "
+                            "(ponechává se 10 nejnovějších záloh).");
   EXPECT_EQ(windowWhenClosed, (std::vector<std::string>{"Naplnění Kalkora daty daného období", "Plním rozvahu",
                                                         "Plním výsledovku", "1/250", "1/90", "200,200"}));
   EXPECT_EQ(writes(), (std::vector<std::string>{"number 2 72 7 1000,5", "number 3 1 7 200"}));
@@ -105,6 +110,7 @@ TEST_F(TurnoverExportWindowTest, ExportErrorStaysInTheWindowWithoutARetry) {
   exportAndLeave();
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{std::string("error: ") + kIncomeDefinitionMissing});
   EXPECT_EQ(statusWhenClosed, kExportWorking);
+  EXPECT_EQ(noteWhenClosed, "");
   EXPECT_EQ(writes(), std::vector<std::string>{"number 2 72 7 1000,5"});
   EXPECT_EQ(spreadsheets, 1);
   EXPECT_EQ(calls.back(), "close");

@@ -1,5 +1,6 @@
 #include "model/csv_fields.h"
 
+#include "platform/cp1250.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
 
@@ -11,6 +12,10 @@ bool hasSeparator(std::string_view line, std::string_view separator) {
 
 std::string csvField(std::string_view line, std::string_view separator, long long n) {
   if (n < 1 || separator.empty()) return {};
+  // A cut drops the separator's first character, not its first byte: a
+  // separator such as "§" is two bytes of UTF-8.
+  size_t cutLength = 0;
+  nextCodePoint(separator, cutLength);
   std::string_view rest = line;
   for (long long i = 1;; ++i) {
     if (rest.empty()) return {};
@@ -20,7 +25,7 @@ std::string csvField(std::string_view line, std::string_view separator, long lon
     const std::string_view field = pos == std::string_view::npos ? rest : rest.substr(0, pos);
     if (i == n) return std::string(field);
     if (pos == std::string_view::npos) return {};
-    rest.remove_prefix(pos + 1);
+    rest.remove_prefix(pos + cutLength);
   }
 }
 

@@ -19,6 +19,13 @@ TEST(CsvFields, FieldsCountFromOneAndTheLastNeedsNoSeparator) {
   EXPECT_TRUE(hasSeparator("a;c", ";"));
 }
 
+TEST(CsvFields, ACutDropsOnlyTheFirstCharacterOfALongerSeparator) {
+  EXPECT_EQ(csvField("a;;b;;c", ";;", 1), "a");
+  EXPECT_EQ(csvField("a;;b;;c", ";;", 2), ";b");
+  EXPECT_EQ(csvField("a;;b;;c", ";;", 3), ";c");
+  EXPECT_EQ(csvField("311§1500§x", "§", 2), "1500");  // one character of two bytes
+}
+
 TEST(CsvFields, TerminatedFieldsNeedTheirSeparator) {
   EXPECT_EQ(terminatedField("Tržby;A.1.;1500", ";", 2), "A.1.");
   EXPECT_EQ(terminatedField("Tržby;A.1.;1500", ";", 3), "");  // last field without separator

@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,6 +111,20 @@ void DiskFileSystem::writeFile(const std::string& path, std::string_view bytes) 
     ::unlink(temp.c_str());
     throw Error(fileErrorMessage("Soubor nelze zapsat:", path, err));
   }
+}
+
+std::vector<std::string> DiskFileSystem::fileNames(const std::string& folder) const {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir))
+    if (entry->d_type == DT_REG || entry->d_type == DT_UNKNOWN) names.emplace_back(entry->d_name);
+  ::closedir(dir);
+  return names;
+}
+
+void DiskFileSystem::removeFile(const std::string& path) {
+  if (::unlink(path.c_str()) != 0) throw Error(fileErrorMessage("Soubor nelze smazat:", path, errno));
 }
 
 }  // namespace kalkora

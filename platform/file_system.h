@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalkora {
 
@@ -15,6 +16,11 @@ class FileSystem {
   // Replaces the file atomically (temporary file beside it, then rename);
   // raises Error with a Czech message and leaves the old file when it cannot.
   virtual void writeFile(const std::string& path, std::string_view bytes) = 0;
+  // The names of the files in a folder ("" is the working folder), in no
+  // particular order; none when the folder cannot be read.
+  virtual std::vector<std::string> fileNames(const std::string& folder) const = 0;
+  // Removes a file; raises Error with a Czech message when it cannot.
+  virtual void removeFile(const std::string& path) = 0;
 };
 
 class DiskFileSystem : public FileSystem {
@@ -22,6 +28,8 @@ class DiskFileSystem : public FileSystem {
   bool fileExists(const std::string& path) const override;
   std::string readFile(const std::string& path) const override;
   void writeFile(const std::string& path, std::string_view bytes) override;
+  std::vector<std::string> fileNames(const std::string& folder) const override;
+  void removeFile(const std::string& path) override;
 };
 
 // "Soubor nelze otevřít: <path> (<reason>)" style texts for errno values.

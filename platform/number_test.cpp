@@ -24,6 +24,16 @@ TEST(ParseNumber, AcceptsOnlyTheRegionalDecimalSeparator) {
   EXPECT_FALSE(parseNumber("12Kč", U','));
 }
 
+TEST(ParseNumber, ANoBreakSpaceAtEitherEndIsNoBlank) {
+  // The Czech thousands separator: an amount that still holds one is no number.
+  EXPECT_FALSE(parseNumber("\u00A01234,5", U','));
+  EXPECT_FALSE(parseNumber("1234,5\u00A0", U','));
+  EXPECT_FALSE(parseNumber(" \u00A0-12 ", U','));
+  EXPECT_EQ(parseNumber(" \t-12 \t", U','), -12.0);
+  EXPECT_FALSE(parseInteger("\u00A05"));
+  EXPECT_FALSE(parseInteger("5\u00A0"));
+}
+
 TEST(FormatWhole, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(formatWhole(2.5), "3");
   EXPECT_EQ(formatWhole(-2.5), "-3");

@@ -16,6 +16,18 @@ std::string programFilePath() {
   return std::string(buffer.data(), static_cast<size_t>(n));
 }
 
+std::string installedDataFolder() { return installedDataFolderOf(programFilePath()); }
+
+std::string installedDataFolderOf(const std::string& programPath) {
+  const auto slash = programPath.find_last_of('/');
+  if (slash == std::string::npos) return {};
+  const std::string folder = programPath.substr(0, slash);
+  if (!folder.ends_with("/bin")) return {};
+  const std::string data = folder.substr(0, folder.size() - 3) + "share/kalkora-import/";
+  struct stat st;
+  return ::stat(data.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? data : "";
+}
+
 bool canWriteFile(const std::string& path) {
   const auto slash = path.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);

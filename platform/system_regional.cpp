@@ -4,6 +4,7 @@
 #include <locale.h>
 
 #include "platform/cp1250.h"
+#include "platform/program_location.h"
 
 namespace kalkora {
 namespace {
@@ -16,10 +17,22 @@ char32_t firstChar(const char* text) {
 
 }  // namespace
 
+std::string numericLocaleName(const std::string& lcAll, const std::string& lcNumeric, const std::string& lang) {
+  for (const std::string* name : {&lcAll, &lcNumeric, &lang})
+    if (!name->empty()) return *name;
+  return "C";
+}
+
+bool isPlainCLocale(const std::string& name) {
+  return name == "C" || name == "POSIX" || name.starts_with("C.");
+}
+
 Regional systemRegional() {
   Regional r;
-  locale_t loc = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
-  if (loc == static_cast<locale_t>(0)) loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  const std::string name = numericLocaleName(environmentVariable("LC_ALL"), environmentVariable("LC_NUMERIC"),
+                                             environmentVariable("LANG"));
+  if (isPlainCLocale(name)) return r;
+  locale_t loc = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
   if (loc == static_cast<locale_t>(0)) return r;
   const char32_t decimal = firstChar(nl_langinfo_l(RADIXCHAR, loc));
   if (decimal) r.decimalSeparator = decimal;

@@ -62,34 +62,14 @@ std::string trimXmlSpace(std::string_view text) {
 
 }  // namespace
 
-XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes, XmlNodes nodes) {
-  XmlLoadResult result;
+bool loadXml(pugi::xml_document& doc, std::string_view bytes, XmlNodes nodes) {
   const std::optional<std::string> converted = transcoded(bytes);
   const std::string_view input = converted ? std::string_view(*converted) : bytes;
   const pugi::xml_encoding encoding = converted ? pugi::encoding_utf8 : pugi::encoding_auto;
   // parse_default without parse_doctype: a DOCTYPE is skipped, not expanded.
   unsigned options = pugi::parse_default & ~pugi::parse_doctype;
   if (nodes == XmlNodes::All) options |= pugi::parse_comments | pugi::parse_pi;
-  const pugi::xml_parse_result parsed = doc.load_buffer(input.data(), input.size(), options, encoding);
-  if (parsed) {
-    if (!doc.document_element()) {
-      result.status = XmlLoadResult::Status::Empty;
-      result.message = "Soubor XML neobsahuje žádný element.";
-    }
-    return result;
-  }
-  result.offset = parsed.offset;
-  if (parsed.status == pugi::status_no_document_element) {
-    result.status = XmlLoadResult::Status::Empty;
-    result.message = "Soubor XML neobsahuje žádný element.";
-  } else if (parsed.status == pugi::status_out_of_memory || parsed.status == pugi::status_internal_error) {
-    result.status = XmlLoadResult::Status::Unsupported;
-    result.message = "Soubor XML nelze načíst: nedostatek paměti.";
-  } else {
-    result.status = XmlLoadResult::Status::NotWellFormed;
-    result.message = "Soubor XML není správně utvořený (chyba na pozici " + std::to_string(parsed.offset) + ").";
-  }
-  return result;
+  return doc.load_buffer(input.data(), input.size(), options, encoding) && doc.document_element();
 }
 
 std::string xmlText(pugi::xml_node node) {

@@ -5,16 +5,6 @@
 
 namespace kalkora {
 
-// The outcome of loading an XML source, in the manner of pugixml's own result:
-// a status, the byte offset where parsing stopped and a Czech message.
-struct XmlLoadResult {
-  enum class Status { Ok, Empty, NotWellFormed, Unsupported };
-  Status status = Status::Ok;
-  std::ptrdiff_t offset = 0;
-  std::string message;  // Czech, empty when Ok
-  explicit operator bool() const { return status == Status::Ok; }
-};
-
 // The nodes a loaded document holds besides elements and text: a walk over
 // sibling nodes that counts them needs comments and processing instructions
 // too, as a DOM parser presents them.
@@ -27,8 +17,10 @@ enum class XmlNodes { ElementsAndText, All };
 // system's code page and forget to say so. UTF-16 is handled by pugixml.
 // A document type declaration is skipped; entities other than the five
 // predefined ones and character references are never expanded.
-XmlLoadResult loadXml(pugi::xml_document& doc, std::string_view bytes,
-                      XmlNodes nodes = XmlNodes::ElementsAndText);
+// False when the bytes are no well-formed document with a root element: the
+// readers then report that the file lacks the structure they expect, which
+// is what the user can act on, whatever the parser's reason.
+bool loadXml(pugi::xml_document& doc, std::string_view bytes, XmlNodes nodes = XmlNodes::ElementsAndText);
 
 // The text of a node as a DOM parser gives it: the text of all its
 // descendants in document order, without leading and trailing white space.

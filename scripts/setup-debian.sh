@@ -9,6 +9,7 @@ packages=(
   libpugixml-dev libzip-dev libdeflate-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth
+  qt6-svg-dev help2man desktop-file-utils appstream poppler-utils
   libreoffice-dev libreoffice-calc-nogui
 )
 

@@ -1,8 +1,15 @@
 #include "statements/csv_statement_reader.h"
 
+#include <gmock/gmock.h>
+
+#include "model/source_file.h"
 #include "testing/reader_fixture.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 struct CsvStatementLoad : ReaderTest {
@@ -167,12 +174,7 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
   ws.table.setCell(1, 1, "předchozí");
   ws.params.Edit3 = "chybi.csv";
   ws.params.RadioGroup1 = 0;
-  EXPECT_THROW(
-      try { NaplnitCSVvykazy(ws, services); } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Importní soubor nebyl nalezen.");
-        throw;
-      },
-      Error);
+  EXPECT_THAT([&] { NaplnitCSVvykazy(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
   EXPECT_EQ(ws.mode, 3);
 
   ws.params.RadioGroup1 = -1;
@@ -186,14 +188,14 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
   ws.params.RadioGroup1 = 0;
   ws.table.setCell(1, 0, " Číslo účtu");
   fs.unreadable = "vykaz.txt";
-  EXPECT_THROW(NaplnitCSVvykazy(ws, services), Error);
+  EXPECT_THAT([&] { NaplnitCSVvykazy(ws, services); }, ThrowsMessage<Error>(StrEq("Soubor nelze otevřít: vykaz.txt.")));
   EXPECT_EQ(ws.table.cell(1, 0), " Číslo účtu");
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
   fs.unreadable.clear();
 
   ws.params.Edit27 = "druhý";
   fs.files["vykaz.txt"] = "hlavička\nhlavička\na;1\n";
-  EXPECT_THROW(NaplnitCSVvykazy(ws, services), Error);
+EXPECT_THAT([&] { NaplnitCSVvykazy(ws, services); }, ThrowsMessage<Error>(StrEq("„druhý“ není platné celé číslo.")));
   EXPECT_EQ(ws.table.cell(1, 1), "1");  // the lines before the failing one stay
   EXPECT_EQ(ws.table.cell(2, 2), "0");
   EXPECT_EQ(ws.table.cell(1, 3), "");

@@ -1,9 +1,16 @@
 #include "statements/p501_report_reader.h"
 
+#include <gmock/gmock.h>
+
+#include "model/source_file.h"
 #include "testing/reader_fixture.h"
 #include "statements/p501_targets.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 // The markings of the SBS3/SBS4 income statement in the order of its lines
@@ -143,16 +150,16 @@ TEST_F(P501Load, RefusalsAndErrors) {
   ws.params.RadioGroup2 = 2;
   ws.table.setCell(0, 0, "");
   fs.unreadable = "p5-01.txt";
-  EXPECT_THROW(NaplnitvykazySBS(ws, services), Error);
+  EXPECT_THAT([&] { NaplnitvykazySBS(ws, services); }, ThrowsMessage<Error>(StrEq("Soubor nelze otevřít: p5-01.txt.")));
   EXPECT_EQ(ws.table.cell(0, 0), "");  // the file is read before the table changes
   EXPECT_EQ(ws.table.cell(1, 1), "předchozí");
   EXPECT_FALSE(ws.columnWidths);
   fs.unreadable.clear();
 
   ws.params.Edit45 = "třetí";
-  EXPECT_THROW(NaplnitvykazySBS(ws, services), Error);
+  EXPECT_THAT([&] { NaplnitvykazySBS(ws, services); }, ThrowsMessage<Error>(StrEq("„třetí“ není platné celé číslo.")));
   ws.params.Edit3 = "chybi.csv";
-  EXPECT_THROW(NaplnitvykazySBS(ws, services), Error);
+  EXPECT_THAT([&] { NaplnitvykazySBS(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
   EXPECT_EQ(ws.mode, 6);
 }
 

@@ -84,7 +84,7 @@ void NaplnitRUZvykazy(Workspace& ws, Services& services) {
   ws.loadedCount = 0;
 
   pugi::xml_document doc;
-  const bool parsed = static_cast<bool>(loadXml(doc, services.fs.readFile(p.Edit3)));
+  const bool parsed = loadXml(doc, services.fs.readFile(p.Edit3));
   const pugi::xml_node body = doc.document_element().child("telo");
   const pugi::xml_node balanceSheet = body.child("ucPod1Suvaha");
   if (!parsed || !balanceSheet) throw OperationStopped(kRuzStructureMessage);

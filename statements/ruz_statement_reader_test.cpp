@@ -1,8 +1,15 @@
 #include "statements/ruz_statement_reader.h"
 
+#include <gmock/gmock.h>
+
+#include "model/source_file.h"
 #include "testing/reader_fixture.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 // A RUZ file as the register exports it: assets lines carry brutto,
@@ -143,7 +150,7 @@ TEST_F(RuzLoad, FileWithoutTheBalanceSheetIsRefused) {
     EXPECT_EQ(ws.params.Edit35, "předchozí");
   }
   ws.params.Edit3 = "chybi.xml";
-  EXPECT_THROW(NaplnitRUZvykazy(ws, services), Error);
+  EXPECT_THAT([&] { NaplnitRUZvykazy(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
   EXPECT_EQ(ws.mode, 4);
 }
 

@@ -101,7 +101,7 @@ void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
   ws.loadedCount = 0;
 
   pugi::xml_document doc;
-  const bool parsed = static_cast<bool>(loadXml(doc, services.fs.readFile(ws.params.Edit3)));
+  const bool parsed = loadXml(doc, services.fs.readFile(ws.params.Edit3));
   const pugi::xml_node form = doc.document_element().child(kForms[tab.form]);
   if (!parsed || !form) throw OperationStopped(kTaxReturnStructureMessage);
 

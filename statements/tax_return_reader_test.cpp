@@ -1,9 +1,16 @@
 #include "statements/tax_return_reader.h"
 
+#include <gmock/gmock.h>
+
 #include "platform/cp1250.h"
+#include "model/source_file.h"
 #include "testing/reader_fixture.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 // A return as the tax portal exports it, in windows-1250: header records,
@@ -93,7 +100,7 @@ TEST_F(TaxReturnLoad, FormChoiceAndStructureCheck) {
   EXPECT_EQ(ws.mode, 5);
   ws.params.RadioGroup3 = 1;
   ws.params.Edit3 = "chybi.xml";
-  EXPECT_THROW(NaplnitMFCRvykazy(ws, services), Error);
+  EXPECT_THAT([&] { NaplnitMFCRvykazy(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
 }
 
 TEST_F(TaxReturnLoad, AmountsAndCoefficient) {

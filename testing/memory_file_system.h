@@ -24,6 +24,16 @@ class MemoryFileSystem : public FileSystem {
     if (path.empty() || path == unwritable) throw Error("Soubor nelze zapsat: " + path + ".");
     files[path] = std::string(bytes);
   }
+  std::vector<std::string> fileNames(const std::string& folder) const override {
+    std::vector<std::string> names;
+    for (const auto& [path, bytes] : files)
+      if (path.starts_with(folder) && path.find('/', folder.size()) == std::string::npos)
+        names.push_back(path.substr(folder.size()));
+    return names;
+  }
+  void removeFile(const std::string& path) override {
+    if (!files.erase(path)) throw Error("Soubor nelze smazat: " + path + ".");
+  }
 };
 
 }  // namespace kalkora

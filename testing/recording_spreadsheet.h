@@ -23,6 +23,8 @@ class RecordingSpreadsheet : public Spreadsheet {
   // Called with each call's line before it runs; a test throws from it to
   // make the spreadsheet fail at that point.
   std::function<void(const std::string& call)> beforeCall;
+  // What backupPath() answers (no call recorded).
+  std::string backup;
 
   // Fills a cell for a test (no call recorded).
   void setCell(int sheet, int row, int column, std::string text);
@@ -38,6 +40,7 @@ class RecordingSpreadsheet : public Spreadsheet {
   std::string readCell(int sheet, int row, int column) override;
   void writeNumber(int sheet, int row, int column, double value) override;
   void writeZeroText(int sheet, int row, int column) override;
+  std::string backupPath() const override { return backup; }
   void close() override;
 
   static constexpr int kMaxRow = 1048576;

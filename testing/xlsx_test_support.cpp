@@ -4,8 +4,6 @@
 #include <zip.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -13,6 +11,7 @@
 #include <stdexcept>
 
 #include "platform/error.h"
+#include "xlsx/zip_handles.h"
 
 namespace kalkora::xlsx_test {
 
@@ -98,38 +97,45 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 
 namespace {
 
-// The archive over a copy of the bytes; the caller discards it.
-zip_t* openArchive(const std::string& bytes, int flags) {
-  zip_error_t error;
-  zip_error_init(&error);
-  zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-  zip_t* archive = source ? zip_open_from_source(source, flags, &error) : nullptr;
-  zip_error_fini(&error);
-  if (!archive) throw std::runtime_error("not a zip");
-  return archive;
+// The archive over a copy of the bytes, with the source it reads, which it
+// shares: the caller's own reference keeps the source past the archive, for
+// the bytes an archive writes on closing.
+struct OpenArchive {
+  ZipSource source;
+  ZipArchive archive;
+};
+
+OpenArchive openArchive(const std::string& bytes, int flags) {
+  OpenArchive open;
+  ZipErrorScope error;
+  open.source = copiedBufferSource(bytes, error.get());
+  if (open.source) open.archive.reset(zip_open_from_source(open.source.get(), flags, error.get()));
+  if (!open.archive) throw std::runtime_error("not a zip");
+  zip_source_keep(open.source.get());
+  return open;
 }
 
 std::string readEntry(zip_t* archive, zip_uint64_t i, zip_flags_t flags) {
   zip_stat_t st;
-  zip_stat_index(archive, i, 0, &st);
+  if (zip_stat_index(archive, i, 0, &st) != 0) throw std::runtime_error("no entry");
   std::string content((flags & ZIP_FL_COMPRESSED) ? st.comp_size : st.size, '\0');
-  zip_file_t* file = zip_fopen_index(archive, i, flags);
-  zip_fread(file, content.data(), content.size());
-  zip_fclose(file);
+  const ZipFile file(zip_fopen_index(archive, i, flags));
+  if (!file || zip_fread(file.get(), content.data(), content.size()) != static_cast<zip_int64_t>(content.size()))
+    throw std::runtime_error("unreadable entry");
   return content;
 }
 
 }  // namespace
 
 PackageView::PackageView(const std::string& bytes) {
-  zip_t* archive = openArchive(bytes, ZIP_RDONLY);
+  const OpenArchive open = openArchive(bytes, ZIP_RDONLY);
+  zip_t* archive = open.archive.get();
   for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
     const auto index = static_cast<zip_uint64_t>(i);
     names.emplace_back(zip_get_name(archive, index, 0));
     contents.push_back(readEntry(archive, index, 0));
     compressed.push_back(readEntry(archive, index, ZIP_FL_COMPRESSED));
   }
-  zip_discard(archive);
 }
 
 bool PackageView::has(const std::string& name) const {
@@ -154,27 +160,45 @@ pugi::xml_document PackageView::xml(const std::string& name) const {
   return doc;
 }
 
-std::string withPart(const std::string& bytes, const std::string& name, const std::string& content) {
-  zip_error_t error;
-  zip_error_init(&error);
-  // libzip may write into the buffer it reads from, so it gets its own copy.
-  void* copy = std::malloc(bytes.size());
-  std::memcpy(copy, bytes.data(), bytes.size());
-  zip_source_t* source = zip_source_buffer_create(copy, bytes.size(), 1, &error);
-  zip_t* archive = zip_open_from_source(source, 0, &error);
-  zip_source_keep(source);
-  zip_source_t* data = zip_source_buffer(archive, content.data(), content.size(), 0);
-  zip_file_add(archive, name.c_str(), data, ZIP_FL_OVERWRITE);
-  zip_close(archive);
+namespace {
+
+zip_int64_t addPart(zip_t* archive, const std::string& name, const std::string& content) {
+  ZipSource data(zip_source_buffer(archive, content.data(), content.size(), 0));
+  const zip_int64_t index = data ? zip_file_add(archive, name.c_str(), data.get(), ZIP_FL_OVERWRITE) : -1;
+  if (index < 0) throw std::runtime_error("cannot add " + name);
+  data.release();  // the archive owns it now
+  return index;
+}
+
+// Writes the archive and returns the package's bytes.
+std::string closedPackage(OpenArchive& open) {
+  if (zip_close(open.archive.get()) != 0) throw std::runtime_error("cannot write the package");
+  open.archive.release();  // written and freed by zip_close
+  zip_source_t* source = open.source.get();
   zip_stat_t st;
-  zip_source_stat(source, &st);
+  if (zip_source_stat(source, &st) != 0) throw std::runtime_error("cannot read the package");
   std::string out(st.size, '\0');
-  zip_source_open(source);
-  zip_source_read(source, out.data(), out.size());
+  if (zip_source_open(source) != 0) throw std::runtime_error("cannot read the package");
+  const zip_int64_t got = zip_source_read(source, out.data(), out.size());
   zip_source_close(source);
-  zip_source_free(source);
-  zip_error_fini(&error);
+  if (got != static_cast<zip_int64_t>(out.size())) throw std::runtime_error("cannot read the package");
   return out;
+}
+
+}  // namespace
+
+std::string withPart(const std::string& bytes, const std::string& name, const std::string& content) {
+  OpenArchive open = openArchive(bytes, 0);
+  addPart(open.archive.get(), name, content);
+  return closedPackage(open);
+}
+
+std::string storedPackage(const std::string& name, const std::string& content) {
+  OpenArchive open = openArchive("", ZIP_CREATE | ZIP_TRUNCATE);
+  const zip_int64_t index = addPart(open.archive.get(), name, content);
+  if (zip_set_file_compression(open.archive.get(), static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0) != 0)
+    throw std::runtime_error("cannot store " + name);
+  return closedPackage(open);
 }
 
 }  // namespace kalkora::xlsx_test

@@ -52,5 +52,7 @@ struct PackageView {
 
 // The package with one part's content replaced (or added), built with libzip.
 std::string withPart(const std::string& bytes, const std::string& name, const std::string& content);
+// A package of one part stored as it is, so that its packed size is its size.
+std::string storedPackage(const std::string& name, const std::string& content);
 
 }  // namespace kalkora::xlsx_test

@@ -1,5 +1,6 @@
 #include "turnovers/csv_turnover_reader.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "testing/memory_file_system.h"
@@ -7,6 +8,10 @@
 #include "testing/recording_messages.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 struct CsvLoad : ::testing::Test {
@@ -111,7 +116,7 @@ TEST_F(CsvLoad, WarningsAndErrors) {
 
   ws.params.Edit3 = "x.csv";
   ws.params.Edit5 = "a";
-  EXPECT_THROW(load("311;1\n"), Error);
+  EXPECT_THAT([&] { load("311;1\n"); }, ThrowsMessage<Error>(StrEq("„a“ není platné celé číslo.")));
 }
 
 TEST_F(CsvLoad, EmptyFileAndFileWithoutSeparators) {

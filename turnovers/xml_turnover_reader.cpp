@@ -134,8 +134,7 @@ void NaplnitXMLobraty(Workspace& ws, Services& services) {
   // processing instructions among the records are nodes of the walk: each
   // counts as loaded and leaves an empty row.
   pugi::xml_document doc;
-  const bool parsed =
-      loadXml(doc, services.fs.readFile(p.Edit3), XmlNodes::All).status == XmlLoadResult::Status::Ok;
+  const bool parsed = loadXml(doc, services.fs.readFile(p.Edit3), XmlNodes::All);
   const Shape shape(p);
   const pugi::xml_node start = parsed ? startNode(doc, shape) : pugi::xml_node();
   if (!start) throw OperationStopped(kXmlStructureMessage);

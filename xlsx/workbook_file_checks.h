@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <ctime>
 #include <string>
 
 namespace kalkora {
@@ -13,9 +15,22 @@ void checkWorkbookFormat(const std::string& path);
 // owner file "~$name" beside it, LibreOffice a lock file ".~lock.name#".
 void checkNotHeldOpen(const FileSystem& files, const std::string& path);
 
+// The local date and time of a backup made at `time`, to the minute:
+// "2026-12-08_1415".
+std::string backupStamp(std::time_t time);
+
 // Where the previous file is kept when the workbook is replaced: the name
-// with ".bak" before its extension ("Kalkora.xlsx" -> "Kalkora.bak.xlsx"),
-// so the backup still opens in the spreadsheet program.
-std::string backupPathOf(const std::string& path);
+// with the stamp and ".bak" before its extension ("Kalkora.xlsx" ->
+// "Kalkora.2026-12-08_1415.bak.xlsx"), so the backup still opens in the
+// spreadsheet program and every export keeps its own. A second backup within
+// the same minute gets "_2", "_3" and so on after the stamp.
+std::string backupPathOf(const FileSystem& files, const std::string& path, const std::string& stamp);
+
+// How many stamped backups of one workbook are kept.
+inline constexpr size_t kKeptBackups = 10;
+
+// Removes the stamped backups of the workbook beyond the newest `keep`;
+// other files, a backup without a stamp included, stay.
+void removeOldBackups(FileSystem& files, const std::string& path, size_t keep = kKeptBackups);
 
 }  // namespace kalkora

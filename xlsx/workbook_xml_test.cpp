@@ -1,5 +1,6 @@
 #include "xlsx/workbook_xml.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "xlsx/calc_chain.h"
@@ -7,6 +8,10 @@
 #include "platform/error.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 const std::string kWorkbookHead =
@@ -35,7 +40,7 @@ TEST(WorkbookXml, SheetsInOrderAndCalcPrInItsSchemaPlace) {
   EXPECT_TRUE(withCalcPr.requestFullCalculationOnLoad());
   EXPECT_NE(withCalcPr.save().find(R"(<sheets/><calcPr calcId="191029" fullCalcOnLoad="1"/>)"), std::string::npos);
 
-  EXPECT_THROW(WorkbookXml("<workbook/>", "k.xlsx", "xl/workbook.xml"), Error);
+  EXPECT_THAT([&] { WorkbookXml("<workbook/>", "k.xlsx", "xl/workbook.xml"); }, ThrowsMessage<Error>(StrEq("Sešit k.xlsx je poškozený: část xl/workbook.xml neobsahuje seznam listů.")));
 }
 
 TEST(CalcChain, DropsCellsAndWritesOutTheSheetOfTheFollowingEntries) {

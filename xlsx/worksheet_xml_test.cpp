@@ -1,10 +1,15 @@
 #include "xlsx/worksheet_xml.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 const std::string kHead =
@@ -144,7 +149,8 @@ TEST(WorksheetXml, RefusesCellsOfArrayFormulasAndDataTables) {
   }
   EXPECT_FALSE(ws.modified());
   EXPECT_NO_THROW(ws.writeNumber(4, 10, 1));
-  EXPECT_THROW(ws.writeNumber(4, 11, std::numeric_limits<double>::quiet_NaN()), Error);
+  EXPECT_THAT([&] { ws.writeNumber(4, 11, std::numeric_limits<double>::quiet_NaN()); },
+              ThrowsMessage<Error>(StrEq("Do buňky K4 na listu „List“ nelze zapsat hodnotu, která není číslo.")));
 }
 
 TEST(WorksheetXml, DropsCachedFormulaResultsButThoseOfTheKeptColumn) {
@@ -175,8 +181,10 @@ TEST(WorksheetXml, PrefixedElementsAndDamagedParts) {
   indented.writeNumber(1, 1, 6);
   EXPECT_EQ(indented.save(), kHead + "\n  <sheetData>\n    <row r=\"1\"><c r=\"A1\"><v>6</v></c></row><row r=\"2\">\n      "
                                      "<c r=\"A2\"><v>5</v></c><c r=\"C2\"><v>1</v></c>\n    </row>\n  </sheetData>\n</worksheet>");
-  EXPECT_THROW(sheet("<sheetData>"), Error);
-  EXPECT_THROW(sheet(""), Error);
+  EXPECT_THAT([&] { sheet("<sheetData>"); },
+              ThrowsMessage<Error>(StrEq("Sešit k.xlsx je poškozený: část xl/worksheets/sheet1.xml není platné XML (145. bajt).")));
+  EXPECT_THAT([&] { sheet(""); },
+              ThrowsMessage<Error>(StrEq("Sešit k.xlsx je poškozený: část xl/worksheets/sheet1.xml (list „List“) není list s buňkami.")));
 }
 
 }  // namespace kalkora

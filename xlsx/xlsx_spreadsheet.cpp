@@ -1,5 +1,7 @@
 #include "xlsx/xlsx_spreadsheet.h"
 
+#include <ctime>
+
 #include "xlsx/cell_reference.h"
 #include "xlsx/workbook_file_checks.h"
 #include "xlsx/xlsx_workbook.h"
@@ -19,6 +21,7 @@ struct XlsxSpreadsheet::Impl {
   bool visible = false;
 
   std::string path;
+  std::string backupPath;  // chosen at open; empty when the result goes to the output path
   std::unique_ptr<XlsxWorkbook> workbook;  // the open session, if any
 
   XlsxWorkbook& opened() const {
@@ -53,8 +56,9 @@ void XlsxSpreadsheet::Impl::save(const std::string& target) {
     throw Error("Sešit " + path + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; spusťte ho "
                 "znovu.");
   const std::string bytes = workbook->save();
-  files->writeFile(backupPathOf(path), workbook->original());
+  files->writeFile(backupPath, workbook->original());
   files->writeFile(path, bytes);
+  removeOldBackups(*files, path);
 }
 
 XlsxSpreadsheet::XlsxSpreadsheet(std::function<void(const std::string&)> showFile) : impl_(std::make_unique<Impl>()) {
@@ -84,7 +88,14 @@ void XlsxSpreadsheet::open(const std::string& path) {
   checkNotHeldOpen(*impl_->files, path);
   auto workbook = std::make_unique<XlsxWorkbook>(impl_->files->readFile(path), path, impl_->keptCachedColumn);
   impl_->path = path;
+  // The backup is named when the session starts, so the export can tell
+  // the user its name before the workbook is written back.
+  impl_->backupPath = impl_->outputPath.empty() ? backupPathOf(*impl_->files, path, backupStamp(std::time(nullptr))) : "";
   impl_->workbook = std::move(workbook);
+}
+
+std::string XlsxSpreadsheet::backupPath() const {
+  return impl_->workbook && impl_->workbook->written() ? impl_->backupPath : "";
 }
 
 void XlsxSpreadsheet::setVisible(bool visible) { impl_->visible = visible; }

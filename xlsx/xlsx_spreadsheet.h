@@ -12,7 +12,8 @@ class FileSystem;
 
 // The workbook file itself as the spreadsheet: opens an .xlsx/.xlsm package,
 // changes only the worksheet parts it writes, and at close replaces the file
-// atomically (keeping the previous one as a backup beside it, "name.bak.xlsx").
+// atomically, keeping the previous one as a backup beside it
+// ("name.2026-12-08_1415.bak.xlsx", the newest ten of them).
 // A session that wrote nothing leaves the file as it is. Refused with a
 // Czech Error before anything is written: .xls and other formats, a workbook
 // that Excel or LibreOffice holds open, a damaged package, a part that would
@@ -59,6 +60,10 @@ class XlsxSpreadsheet {
   void writeNumber(int sheet, int row, int column, double value);
   // Writing the text "0"; the cell then holds the number 0.
   void writeZeroText(int sheet, int row, int column);
+  // Where the previous file will be kept when the open session writes the
+  // workbook back in place; "" while nothing is written or with an output
+  // path.
+  std::string backupPath() const;
   // Ends the session: writes the workbook back (replacing the file
   // atomically) and, when visible, shows it to the user.
   void close();

@@ -1,8 +1,10 @@
 #include "xlsx/xlsx_spreadsheet.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <set>
 
 #include <xlsxwriter.h>
@@ -13,6 +15,10 @@
 #include "platform/file_system.h"
 
 namespace kalkora {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 namespace {
 
 using xlsx_test::errorOf;
@@ -20,6 +26,15 @@ using xlsx_test::PackageView;
 using xlsx_test::readBytes;
 using xlsx_test::withPart;
 using xlsx_test::writeBytes;
+
+// The backups in the scratch folder, full paths.
+std::vector<std::string> backupsIn(const xlsx_test::ScratchFolder& folder) {
+  std::vector<std::string> backups;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path("")))
+    if (entry.path().filename().string().find(".bak.") != std::string::npos)
+      backups.push_back(folder.path(entry.path().filename().string()));
+  return backups;
+}
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
   const auto at = text.find(from);
@@ -91,7 +106,7 @@ TEST_F(XlsxSpreadsheetTest, ReadsSheetsAndCellsAsText) {
   EXPECT_EQ(spreadsheet.sheetName(2), "Rozvahy netto");
   EXPECT_EQ(spreadsheet.sheetName(3), "Výsledovky");
   EXPECT_EQ(errorOf([&] { spreadsheet.sheetName(4); }), "Sešit " + path + " nemá list č. 4 (listů je 3).");
-  EXPECT_THROW(spreadsheet.sheetName(0), Error);
+  EXPECT_THAT([&] { spreadsheet.sheetName(0); }, ThrowsMessage<Error>(StrEq("Sešit " + path + " nemá list č. 0 (listů je 3).")));
   EXPECT_EQ(spreadsheet.readCell(2, 1, 1), "Kalkora");
   EXPECT_EQ(spreadsheet.readCell(2, 5, 6), "A.");
   EXPECT_EQ(spreadsheet.readCell(2, 6, 6), "1");
@@ -100,7 +115,8 @@ TEST_F(XlsxSpreadsheetTest, ReadsSheetsAndCellsAsText) {
   EXPECT_EQ(spreadsheet.readCell(2, 7, 7), "30,5");
   EXPECT_EQ(spreadsheet.readCell(2, 8, 7), "60,5");
   EXPECT_EQ(spreadsheet.readCell(3, 40, 30), "");
-  EXPECT_THROW(spreadsheet.readCell(2, 0, 1), Error);
+  EXPECT_THAT([&] { spreadsheet.readCell(2, 0, 1); },
+              ThrowsMessage<Error>(StrEq("Buňka na řádku 0 a ve sloupci 1 leží mimo list.")));
   spreadsheet.close();
 
   XlsxSpreadsheet idle(files, Regional{});
@@ -127,10 +143,12 @@ TEST_F(XlsxSpreadsheetTest, WritesCellsInPlaceAndKeepsEverythingElse) {
             std::string::npos);
   EXPECT_EQ(spreadsheet.readCell(2, 5, 7), "1234,5");
   EXPECT_TRUE(shown.empty());
+  const std::string backup = spreadsheet.backupPath();
   spreadsheet.close();
   EXPECT_EQ(shown, std::vector<std::string>{path});
 
-  EXPECT_TRUE(readBytes(folder.path("Kalkora.bak.xlsx")) == original);
+  EXPECT_TRUE(std::regex_match(backup, std::regex(".*/Kalkora\\.\\d{4}-\\d\\d-\\d\\d_\\d{4}\\.bak\\.xlsx"))) << backup;
+  EXPECT_TRUE(readBytes(backup) == original);
   const std::string saved = readBytes(path);
   const PackageView before(original), after(saved);
   EXPECT_EQ(after.names, before.names);
@@ -183,9 +201,10 @@ TEST_F(XlsxSpreadsheetTest, WritesCellsInPlaceAndKeepsEverythingElse) {
   EXPECT_EQ(next.readCell(3, 9, 6), "7");
   EXPECT_EQ(next.readCell(2, 5, 6), "A.");
   EXPECT_EQ(next.readCell(2, 6, 11), "");  // the formula's result is gone until recalculated
+  EXPECT_EQ(next.backupPath(), "");
   next.close();
   EXPECT_TRUE(readBytes(path) == saved);
-  EXPECT_TRUE(readBytes(folder.path("Kalkora.bak.xlsx")) == original);
+  EXPECT_EQ(backupsIn(folder), std::vector<std::string>{backup});
 }
 
 TEST_F(XlsxSpreadsheetTest, SheetsNotWrittenStillLoseStaleFormulaResults) {
@@ -249,7 +268,7 @@ TEST_F(XlsxSpreadsheetTest, OutputPathLeavesTheSourceAlone) {
   spreadsheet.writeNumber(2, 6, 7, 2);
   spreadsheet.close();
   EXPECT_TRUE(readBytes(path) == bytes);
-  EXPECT_FALSE(std::filesystem::exists(folder.path("Kalkora.bak.xlsm")));
+  EXPECT_TRUE(backupsIn(folder).empty());
   const PackageView after(readBytes(folder.path("Výstup.xlsm")));
   EXPECT_EQ(after.part("xl/vbaProject.bin"), vba);
   EXPECT_EQ(after.names, PackageView(bytes).names);
@@ -268,7 +287,7 @@ TEST_F(XlsxSpreadsheetTest, RefusesBeforeWritingAnything) {
       session.close();
     });
     EXPECT_TRUE(readBytes(folder.path(name)) == bytes);
-    EXPECT_FALSE(std::filesystem::exists(folder.path("Kalkora.bak.xlsx")));
+    EXPECT_TRUE(backupsIn(folder).empty());
     return message;
   };
   writeBytes(folder.path("~$Kalkora.xlsx"), "owner");

@@ -4,10 +4,8 @@
 #include <zip.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <optional>
 #include <vector>
 
@@ -30,11 +28,13 @@ std::optional<Inflated> inflateDeflated(zip_t* archive, std::int64_t index, cons
   if ((st.valid & needed) != needed || st.comp_method != ZIP_CM_DEFLATE) return std::nullopt;
   if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE) return std::nullopt;
   Inflated result;
-  zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), ZIP_FL_COMPRESSED);
-  if (file == nullptr) return result;
   std::string compressed(st.comp_size, '\0');
-  const zip_int64_t got = zip_fread(file, compressed.data(), compressed.size());
-  zip_fclose(file);
+  zip_int64_t got = -1;
+  {
+    const ZipFile file(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), ZIP_FL_COMPRESSED));
+    if (!file) return result;
+    got = zip_fread(file.get(), compressed.data(), compressed.size());
+  }
   if (got != static_cast<zip_int64_t>(compressed.size())) return result;
   const std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> decompressor(
       libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
@@ -62,6 +62,7 @@ std::string mebibytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) 
 // A libzip source of data compressed already: its stat names deflate with
 // size and CRC, so libzip writes the bytes as they are.
 struct DeflatedSource {
+  explicit DeflatedSource(DeflatedPart p) : part(std::move(p)) {}
   DeflatedPart part;
   std::uint64_t offset = 0;
   zip_error_t error;
@@ -106,14 +107,15 @@ zip_int64_t deflatedSourceCallback(void* state, void* data, zip_uint64_t length,
   }
 }
 
-zip_source_t* deflatedSource(zip_t* archive, DeflatedPart part) {
-  auto* state = new DeflatedSource{std::move(part), 0, {}};
+ZipSource deflatedSource(zip_t* archive, DeflatedPart part) {
+  auto state = std::make_unique<DeflatedSource>(std::move(part));
   zip_error_init(&state->error);
-  zip_source_t* source = zip_source_function(archive, deflatedSourceCallback, state);
-  if (source == nullptr) {
+  ZipSource source(zip_source_function(archive, deflatedSourceCallback, state.get()));
+  if (!source) {
     zip_error_fini(&state->error);
-    delete state;
+    return source;
   }
+  state.release();  // the source frees it (ZIP_SOURCE_FREE)
   return source;
 }
 
@@ -123,47 +125,28 @@ ZipPackage::ZipPackage(std::string bytes, std::string path, PackageLimits limits
     : bytes_(std::move(bytes)), path_(std::move(path)), limits_(limits) {
   const std::string notAPackage =
       "Soubor " + path_ + " není platný sešit aplikace Excel (.xlsx, .xlsm) nebo je poškozený.";
-  zip_error_t error;
-  zip_error_init(&error);
-  // libzip gets a copy it owns: when it saves, it may write into the buffer
-  // it was given, and the bytes as opened must stay for the backup.
-  void* copy = std::malloc(std::max<size_t>(bytes_.size(), 1));
-  if (copy == nullptr) throw std::bad_alloc();
-  std::memcpy(copy, bytes_.data(), bytes_.size());
-  source_ = zip_source_buffer_create(copy, bytes_.size(), 1, &error);
-  if (source_ == nullptr) std::free(copy);
-  if (source_ != nullptr) archive_ = zip_open_from_source(source_, 0, &error);
-  zip_error_fini(&error);
-  if (archive_ == nullptr) {
-    if (source_ != nullptr) zip_source_free(source_);
-    throw Error(notAPackage);
+  {
+    // The bytes as opened must stay for the backup, so libzip gets a copy.
+    ZipErrorScope error;
+    source_ = copiedBufferSource(bytes_, error.get());
+    if (source_) archive_.reset(zip_open_from_source(source_.get(), 0, error.get()));
   }
-  // The source must outlive the archive: save() reads the new bytes from it.
-  zip_source_keep(source_);
-  const zip_int64_t count = zip_get_num_entries(archive_, 0);
+  if (!archive_) throw Error(notAPackage);
+  // The archive holds the source now; our own reference keeps it for save().
+  zip_source_keep(source_.get());
+  const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
   for (zip_int64_t i = 0; i < count; ++i) {
-    const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
+    const char* name = zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0);
     if (name != nullptr) index_.emplace(lowerName(name), i);
   }
-  try {
-    checkLimits();
-  } catch (...) {
-    zip_discard(archive_);
-    zip_source_free(source_);
-    throw;
-  }
-}
-
-ZipPackage::~ZipPackage() {
-  if (archive_ != nullptr) zip_discard(archive_);
-  zip_source_free(source_);
+  checkLimits();
 }
 
 void ZipPackage::checkLimits() const {
   for (const auto& [name, i] : index_) {
     zip_stat_t st;
-    if (zip_stat_index(archive_, static_cast<zip_uint64_t>(i), 0, &st) != 0) continue;
-    const std::string part = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
+    if (zip_stat_index(archive_.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0) continue;
+    const std::string part = zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0);
     if ((st.valid & ZIP_STAT_SIZE) && st.size > limits_.maxPartSize)
       throw Error("Sešit " + path_ + " nelze otevřít: část " + part + " má po rozbalení " + mebibytes(st.size) +
                   ", víc než povolených " + mebibytes(limits_.maxPartSize) + ".");
@@ -189,20 +172,19 @@ std::string ZipPackage::read(std::string_view part) const {
   if (i < 0) throw Error(damaged + "chybí.");
   if (const auto it = replaced_.find(i); it != replaced_.end()) return it->second;
   zip_stat_t st;
-  if (zip_stat_index(archive_, static_cast<zip_uint64_t>(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
+  if (zip_stat_index(archive_.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
     throw Error(damaged + "nelze přečíst.");
-  if (auto inflated = inflateDeflated(archive_, i, st)) {
+  if (auto inflated = inflateDeflated(archive_.get(), i, st)) {
     if (!inflated->ok) throw Error(damaged + "nelze přečíst.");
     return std::move(inflated->content);
   }
-  zip_file_t* file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(i), 0);
-  if (file == nullptr) throw Error(damaged + "nelze přečíst.");
+  const ZipFile file(zip_fopen_index(archive_.get(), static_cast<zip_uint64_t>(i), 0));
+  if (!file) throw Error(damaged + "nelze přečíst.");
   // Never more than the size checked against the limits, whatever the data holds.
   std::string content(st.size, '\0');
-  const zip_int64_t got = zip_fread(file, content.data(), content.size());
+  const zip_int64_t got = zip_fread(file.get(), content.data(), content.size());
   char extra;
-  const zip_int64_t more = zip_fread(file, &extra, 1);
-  zip_fclose(file);
+  const zip_int64_t more = zip_fread(file.get(), &extra, 1);
   if (got != static_cast<zip_int64_t>(content.size()) || more != 0) throw Error(damaged + "nelze přečíst.");
   return content;
 }
@@ -221,7 +203,7 @@ void ZipPackage::remove(std::string_view part) {
 }
 
 std::string ZipPackage::save() {
-  if (archive_ == nullptr) throw Error("Sešit " + path_ + " už byl uložen.");
+  if (!archive_) throw Error("Sešit " + path_ + " už byl uložen.");
   const auto fail = [&](const char* why) {
     return Error("Sešit " + path_ + " nelze uložit (" + std::string(why) + ").");
   };
@@ -230,20 +212,20 @@ std::string ZipPackage::save() {
   std::vector<DeflatedPart> deflated = deflateParts(contents);
   size_t next = 0;
   for (const auto& [i, content] : replaced_) {
-    zip_source_t* data = deflatedSource(archive_, std::move(deflated[next++]));
-    if (data == nullptr || zip_file_replace(archive_, static_cast<zip_uint64_t>(i), data, 0) != 0) {
-      if (data != nullptr) zip_source_free(data);
-      throw fail(zip_strerror(archive_));
-    }
+    ZipSource data = deflatedSource(archive_.get(), std::move(deflated[next++]));
+    if (!data || zip_file_replace(archive_.get(), static_cast<zip_uint64_t>(i), data.get(), 0) != 0)
+      throw fail(zip_strerror(archive_.get()));
+    data.release();  // the archive owns it now
   }
-  for (const std::int64_t i : removed_) zip_delete(archive_, static_cast<zip_uint64_t>(i));
-  if (zip_close(archive_) != 0) throw fail(zip_strerror(archive_));
-  archive_ = nullptr;
+  for (const std::int64_t i : removed_) zip_delete(archive_.get(), static_cast<zip_uint64_t>(i));
+  if (zip_close(archive_.get()) != 0) throw fail(zip_strerror(archive_.get()));
+  archive_.release();  // written and freed by zip_close
   zip_stat_t st;
-  if (zip_source_stat(source_, &st) != 0 || zip_source_open(source_) != 0) throw fail(zip_error_strerror(zip_source_error(source_)));
+  if (zip_source_stat(source_.get(), &st) != 0) throw fail(zip_error_strerror(zip_source_error(source_.get())));
   std::string out(st.size, '\0');
-  const zip_int64_t got = zip_source_read(source_, out.data(), out.size());
-  zip_source_close(source_);
+  if (zip_source_open(source_.get()) != 0) throw fail(zip_error_strerror(zip_source_error(source_.get())));
+  const zip_int64_t got = zip_source_read(source_.get(), out.data(), out.size());
+  zip_source_close(source_.get());
   if (got != static_cast<zip_int64_t>(out.size())) throw fail("zápis do paměti selhal");
   return out;
 }

@@ -6,8 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
-typedef struct zip zip_t;
-typedef struct zip_source zip_source_t;
+#include "xlsx/zip_handles.h"
 
 namespace kalkora {
 
@@ -29,7 +28,6 @@ class ZipPackage {
   // path only names the file in messages. Raises Error when the bytes are no
   // zip or a part exceeds the limits.
   ZipPackage(std::string bytes, std::string path, PackageLimits limits = {});
-  ~ZipPackage();
   ZipPackage(const ZipPackage&) = delete;
   ZipPackage& operator=(const ZipPackage&) = delete;
 
@@ -52,8 +50,10 @@ class ZipPackage {
   std::string bytes_;
   std::string path_;
   PackageLimits limits_;
-  zip_source_t* source_ = nullptr;
-  zip_t* archive_ = nullptr;
+  // The source outlives the archive (declared first, destroyed last): save()
+  // reads the new bytes from it after zip_close() has freed the archive.
+  ZipSource source_;
+  ZipArchive archive_;
   std::unordered_map<std::string, std::int64_t> index_;  // lower-case name -> entry
   std::map<std::int64_t, std::string> replaced_;
   std::set<std::int64_t> removed_;

@@ -67,6 +67,18 @@ TEST(ZipPackage, RefusesWhatIsNoZipAndWhatUnpacksTooFar) {
   EXPECT_EQ(errorOf([&] { package.read("xl/missing.xml"); }), "Sešit k.xlsx je poškozený: část xl/missing.xml chybí.");
 }
 
+TEST(ZipPackage, TheInflateRatioAndItsGraceSizeAreLimitsNotRefusals) {
+  // A stored part of 1000 bytes packs into 1000 bytes: ratio 1 : 1.
+  const std::string package = xlsx_test::storedPackage("xl/part.xml", std::string(1000, 'a'));
+  const auto refusal = [&](PackageLimits limits) { return errorOf([&] { ZipPackage(package, "k.xlsx", limits); }); };
+  EXPECT_EQ(refusal({1000, 1, 0}), "");
+  EXPECT_EQ(refusal({1000, 0, 0}),
+            "Sešit k.xlsx nelze otevřít: část xl/part.xml je podezřele silně zkomprimovaná (1 : 1, povoleno nejvýš 0 : 1).");
+  EXPECT_EQ(refusal({1000, 0, 1000}), "");  // no larger than the grace size: the ratio is not checked
+  EXPECT_NE(refusal({1000, 0, 999}), "");
+  EXPECT_NE(refusal({999, 100, 100 << 10}).find("část xl/part.xml má po rozbalení"), std::string::npos);
+}
+
 TEST(ZipPackage, ADamagedPartIsRefusedWhenRead) {
   xlsx_test::ScratchFolder folder;
   std::string workbook = xlsx_test::readBytes(xlsx_test::makeKalkoraWorkbook(folder.path("k.xlsx")));

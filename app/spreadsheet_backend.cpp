@@ -8,6 +8,7 @@
 #include "export/marking_column.h"
 #include "xlsx/workbook_file_checks.h"
 #include "platform/error.h"
+#include "platform/ini_file.h"
 #include "xlsx/xlsx_spreadsheet.h"
 
 namespace kalkora {
@@ -80,6 +81,11 @@ class ChoosingSpreadsheet : public Spreadsheet {
 };
 
 }  // namespace
+
+Backend chosenBackend(const IniFile& settings) {
+  return settings.readString(kBackendSection, kBackendKey, "file") == "libreoffice" ? Backend::LibreOffice
+                                                                                   : Backend::File;
+}
 
 Backend backendFor(const std::string& workbookPath, Backend chosen) {
   std::string extension = std::filesystem::path(workbookPath).extension().string();

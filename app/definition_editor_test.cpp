@@ -1,5 +1,6 @@
 #include "app/definition_editor.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/cp1250.h"
@@ -8,6 +9,9 @@
 
 namespace kalkora {
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 struct DefinitionEditorTest : ::testing::Test {
   MemoryFileSystem fs;
@@ -49,7 +53,7 @@ TEST_F(DefinitionEditorTest, LoadKeepsEveryRecordThatHoldsAnythingAndDropsOnlyWh
   // An unreadable file leaves the editor empty, not with the last file's rows.
   editor.load(fs, "/d/gaps.txt");
   fs.unreadable = "/d/gaps.txt";
-  EXPECT_THROW(editor.load(fs, "/d/gaps.txt"), Error);
+  EXPECT_THAT([&] { editor.load(fs, "/d/gaps.txt"); }, ThrowsMessage<Error>(StrEq("Soubor nelze otevřít: /d/gaps.txt.")));
   EXPECT_EQ(descriptions(), std::vector<std::string>{""});
 }
 
@@ -102,7 +106,7 @@ TEST_F(DefinitionEditorTest, SaveWritesEveryRecordWholeInTheEncodingItWasRead) {
   // A save that cannot write leaves the file as it was.
   fs.unwritable = "/d/bom.txt";
   editor.leaveAccountBox("99,");
-  EXPECT_THROW(editor.save(fs, "/d/bom.txt"), Error);
+  EXPECT_THAT([&] { editor.save(fs, "/d/bom.txt"); }, ThrowsMessage<Error>(StrEq("Soubor nelze zapsat: /d/bom.txt.")));
   EXPECT_EQ(fs.files["/d/bom.txt"], fs.files["/d/bom2.txt"]);
 }
 

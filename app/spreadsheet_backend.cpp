@@ -8,6 +8,7 @@
 #include "export/marking_column.h"
 #include "xlsx/workbook_file_checks.h"
 #include "platform/error.h"
+#include "platform/ini_file.h"
 #include "xlsx/xlsx_spreadsheet.h"
 
 namespace kalkora {
@@ -81,6 +82,11 @@ class ChoosingSpreadsheet : public Spreadsheet {
 
 }  // namespace
 
+Backend chosenBackend(const IniFile& settings) {
+  return settings.readString(kBackendSection, kBackendKey, "file") == "libreoffice" ? Backend::LibreOffice
+                                                                                   : Backend::File;
+}
+
 Backend backendFor(const std::string& workbookPath, Backend chosen) {
   std::string extension = std::filesystem::path(workbookPath).extension().string();
   std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -124,11 +130,12 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
   return spreadsheet;
 }
 
-std::string backupNotice(const Spreadsheet& spreadsheet) {
-  const std::string path = spreadsheet.backupPath();
-  if (path.empty()) return {};
-  return "Předchozí verze sešitu zůstane uložena jako " + path + " (ponechává se " + std::to_string(kKeptBackups) +
-         " nejnovějších záloh).";
+std::string backupNotice(const Spreadsheet& spreadsheet) { return backupNoticeFor(spreadsheet.backupPath()); }
+
+std::string backupNoticeFor(const std::string& backupName) {
+  if (backupName.empty()) return {};
+  return "Předchozí verze sešitu zůstane uložena jako " + backupName + " (ponechává se " +
+         std::to_string(kKeptBackups) + " nejnovějších záloh).";
 }
 
 }  // namespace kalkora

@@ -10,6 +10,7 @@
 namespace kalkora {
 
 class FileSystem;
+class IniFile;
 
 // The spreadsheet both programs export into: the workbook file itself,
 // edited by the xlsx backend. The marking column of the balance sheet and
@@ -25,10 +26,21 @@ std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Region
 // What the user is told when an export into the spreadsheet finished: where
 // the previous version of the workbook stays; "" when none is kept.
 std::string backupNotice(const Spreadsheet& spreadsheet);
+// The same text for a backup named as given (the window shows the file's
+// name alone, so that the note fits beside its button).
+std::string backupNoticeFor(const std::string& backupName);
 
 // How a workbook is written: the xlsx file backend edits the file itself,
 // LibreOffice opens it as a document.
 enum class Backend { File, LibreOffice };
+
+// The backend the user chose for .xlsx/.xlsm workbooks in the window
+// program: the key "Backend" of our own section "Kalkora-import" of the
+// settings file, "libreoffice" or "file" (the default, also for any other
+// value), as kalkora-cli's --backend.
+inline constexpr const char* kBackendSection = "Kalkora-import";
+inline constexpr const char* kBackendKey = "Backend";
+Backend chosenBackend(const IniFile& settings);
 
 // .xls and .ods workbooks always go to LibreOffice (the file backend
 // cannot write them); any other goes to the chosen backend.

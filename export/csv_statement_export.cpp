@@ -1,6 +1,7 @@
 #include "export/marking_search.h"
 #include "export/statement_run.h"
 #include "export/workbook_layout.h"
+#include "model/tab_views.h"
 #include "statements/statement_types.h"
 
 namespace kalkora {
@@ -18,7 +19,8 @@ void exportCsvStatement(StatementRun& run) {
   using Bar = StatementRun::Bar;
   run.start(66, 55, -1);
   run.finishingAlways([&] {
-    const int index = run.params().RadioGroup1;
+    const auto tab = csvStatementTab(run.params());
+    const int index = tab.statementType;
     const CsvStatementType* type = csvStatementType(index);
     if (!type) return;
     run.zeroBars();
@@ -35,7 +37,7 @@ void exportCsvStatement(StatementRun& run) {
       const double amount = run.amount(2, row);
       const int match = search.find(marking);
       const bool sumLine = run.table().cell(3, row) == "suma";
-      if (match != 0 && (!sumLine || run.params().CheckBox12)) run.write(sheet, match, amount);
+      if (match != 0 && (!sumLine || tab.sumLines)) run.write(sheet, match, amount);
     }
   });
 }

@@ -1,5 +1,6 @@
 #include "export/statement_run.h"
 #include "export/workbook_layout.h"
+#include "model/tab_views.h"
 
 namespace kalkora {
 
@@ -9,7 +10,7 @@ void exportP501Report(StatementRun& run) {
   run.finishingAlways([&] {
     // Only the assets (3) and the smallest enterprises' income statement (2)
     // come with target rows; the other types write nothing.
-    const int type = run.params().RadioGroup2;
+    const int type = p501Tab(run.params()).reportType;
     if (type != 2 && type != 3) return;
     run.zeroBars();
     const bool assets = type == 3;

@@ -8,6 +8,7 @@
 #include "export/statement_export.h"
 #include "export/statement_run.h"
 #include "export/workbook_layout.h"
+#include "model/tab_views.h"
 #include "platform/error.h"
 #include "platform/number.h"
 
@@ -96,37 +97,37 @@ int lineCount(const std::string& text) { return static_cast<int>(std::clamp(toIn
 }  // namespace
 
 void exportRuzStatement(StatementRun& run) {
-  const Parameters& p = run.params();
+  const auto tab = ruzTab(run.params());
   run.start(150, 67, 150);
   run.zeroBars();
   const int balanceSheet = requireBalanceSheet(run, kRuzNoBalanceSheet);
-  if (p.CheckBox15) clearPeriod(run, balanceSheet, ruzBalanceClearingRows(), ruzIncomeClearingRows());
+  if (tab.clearPeriod) clearPeriod(run, balanceSheet, ruzBalanceClearingRows(), ruzIncomeClearingRows());
   run.restartCounter();
-  ruzPass(run, {balanceSheet, Bar::Balance, 1, 145, 156, kBalanceLineTypes, p.CheckBox13});
+  ruzPass(run, {balanceSheet, Bar::Balance, 1, 145, 156, kBalanceLineTypes, tab.sumLines});
   const int incomeSheet = findIncomeSheet(run.spreadsheet());
   run.restartCounter();
   run.progress().setPosition(Bar::Income, 0);
-  ruzPass(run, {incomeSheet, Bar::Income, 146, 206, 67, kIncomeLineTypes, p.CheckBox13});
+  ruzPass(run, {incomeSheet, Bar::Income, 146, 206, 67, kIncomeLineTypes, tab.sumLines});
   run.finish();
 }
 
 void exportTaxReturn(StatementRun& run) {
-  const Parameters& p = run.params();
+  const auto tab = taxReturnTab(run.params());
   run.beginWork();
-  const int balanceLines = lineCount(p.Edit40);
-  const int incomeLines = lineCount(p.Edit41);
+  const int balanceLines = lineCount(tab.balanceLines);
+  const int incomeLines = lineCount(tab.incomeLines);
   run.prepare(70 * balanceLines, 30 * incomeLines, 140);
   run.zeroBars();
   const int balanceSheet = requireBalanceSheet(run, kTaxNoBalanceSheet);
-  if (p.CheckBox16) clearPeriod(run, balanceSheet, taxBalanceClearingRows(), taxIncomeClearingRows());
+  if (tab.clearPeriod) clearPeriod(run, balanceSheet, taxBalanceClearingRows(), taxIncomeClearingRows());
   run.restartCounter();
-  taxPass(run, {balanceSheet, Bar::Balance, 1, balanceLines, 155, kBalanceLineTypes, p.CheckBox14});
+  taxPass(run, {balanceSheet, Bar::Balance, 1, balanceLines, 155, kBalanceLineTypes, tab.sumLines});
   run.finishingAlways([&] {
     const int incomeSheet = findIncomeSheet(run.spreadsheet());
     run.restartCounter();
     run.progress().setPosition(Bar::Income, 0);
     taxPass(run, {incomeSheet, Bar::Income, balanceLines + 1, balanceLines + incomeLines, 62, kIncomeLineTypes,
-                  p.CheckBox14});
+                  tab.sumLines});
   });
 }
 

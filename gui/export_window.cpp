@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "app/dialogs.h"
 #include "app/spreadsheet_backend.h"
@@ -45,7 +45,7 @@ QProgressBar* ExportWindow::progressBar(const char* name) {
 }
 
 void ExportWindow::showRunning(std::function<void()> exportWork) {
-  hideBackupNote();
+  if (backupNote_) backupNote_->hide();
   exportWork_ = std::move(exportWork);
   if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
   exec();
@@ -70,32 +70,25 @@ void ExportWindow::FormActivate() {
 }
 
 void ExportWindow::showBackupNote(const Spreadsheet& spreadsheet) {
-  const QString note = QString::fromStdString(backupNotice(spreadsheet));
-  if (note.isEmpty()) return;
+  const std::string path = spreadsheet.backupPath();
+  if (path.empty()) return;
   if (!backupNote_) {
     backupNote_ = label("BackupNote", QString());
     backupNote_->setWordWrap(true);
-    if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertWidget(box->indexOf(BitBtn1), backupNote_);
+    backupNote_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    backupNote_->setFont(small);
   }
-  hideBackupNote();
-  backupNote_->setText(note);
+  const QString fullPath = QString::fromStdString(path);
+  backupNote_->setText(QString::fromStdString(backupNoticeFor(QFileInfo(fullPath).fileName().toStdString())));
+  backupNote_->setToolTip(fullPath);
+  // The free room left of "Odchod", from the status line down to the
+  // window's bottom edge.
   constexpr int kMargin = 8;
-  const int textHeight = backupNote_->heightForWidth(width() - 2 * kMargin);
-  noteHeight_ = textHeight + kMargin;
-  if (!layout()) {
-    backupNote_->setGeometry(kMargin, BitBtn1->y(), width() - 2 * kMargin, textHeight);
-    BitBtn1->move(BitBtn1->x(), BitBtn1->y() + noteHeight_);
-  }
+  const int top = Label1->geometry().bottom() + 2;
+  backupNote_->setGeometry(kMargin, top, std::max(0, BitBtn1->x() - 2 * kMargin), height() - top - 2);
   backupNote_->show();
-  setFixedHeight(height() + noteHeight_);
-}
-
-void ExportWindow::hideBackupNote() {
-  if (!backupNote_ || backupNote_->isHidden()) return;
-  backupNote_->hide();
-  if (!layout()) BitBtn1->move(BitBtn1->x(), BitBtn1->y() - noteHeight_);
-  setFixedHeight(height() - noteHeight_);
-  noteHeight_ = 0;
 }
 
 QProgressBar* ExportWindow::bar(Bar which) const {

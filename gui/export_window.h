@@ -41,7 +41,8 @@ class ExportWindow : public QDialog, public ExportProgress {
   void showRunning(std::function<void()> exportWork);
   void showEvent(QShowEvent* event) override;
   // Once the export is through: where the previous version of the workbook
-  // stays, in a note above "Odchod"; the window grows by the note's height.
+  // stays, in a small note left of "Odchod" (the full path in its tool tip);
+  // the window keeps its size.
   void showBackupNote(const Spreadsheet& spreadsheet);
 
   QLabel* Label2;
@@ -57,13 +58,11 @@ class ExportWindow : public QDialog, public ExportProgress {
   void FormActivate();
   QProgressBar* bar(Bar which) const;
 
-  void hideBackupNote();
 
   Dialogs& dialogs_;
   std::function<void()> exportWork_;
   bool busy_ = false;
   QLabel* backupNote_ = nullptr;
-  int noteHeight_ = 0;  // what the note added to the window's height
 };
 
 }  // namespace kalkora

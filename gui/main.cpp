@@ -8,6 +8,7 @@
 #include "gui/application_setup.h"
 #include "gui/main_window.h"
 #include "gui/qt_dialogs.h"
+#include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/system_regional.h"
 
@@ -26,15 +27,25 @@ int main(int argc, char** argv) {
   // window, which stay hidden until shown modally.
   const kalkora::SettingsLocation location = kalkora::defaultSettingsLocation();
   const kalkora::Regional regional = kalkora::systemRegional();
-  kalkora::TForm1 form1(dialogs, fs, regional, kalkora::SettingsFile(location.path, location.fallbackPath));
+  const kalkora::SettingsFile settings(location.path, location.fallbackPath);
+  // An unreadable settings file is reported by the main window's own load.
+  const kalkora::Backend chosen = [&] {
+    try {
+      return kalkora::chosenBackend(settings.read(fs));
+    } catch (const kalkora::Error&) {
+      return kalkora::Backend::File;
+    }
+  }();
+  kalkora::TForm1 form1(dialogs, fs, regional, settings);
   dialogs.setParent(&form1);
   // An .xlsx/.xlsm export writes the workbook file and then opens it in the
-  // user's spreadsheet program; an .xls/.ods one fills the workbook in
-  // LibreOffice's window and leaves it open there for the user to save.
+  // user's spreadsheet program, unless the settings choose LibreOffice; an
+  // .xls/.ods one fills the workbook in LibreOffice's window and leaves it
+  // open there for the user to save.
   kalkora::LibreOfficeWindowSession libreOffice(fs, regional);
   form1.setSpreadsheetFactory([&] {
     return kalkora::makeChoosingSpreadsheet(
-        kalkora::Backend::File,
+        chosen,
         [&] {
           return kalkora::makeFileSpreadsheet(fs, regional,
                                               [&](const std::string& path) { dialogs.openInShell(path); });

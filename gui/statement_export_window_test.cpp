@@ -31,6 +31,8 @@ class StatementExportWindowTest : public MainWindowTest {
   QString bottomButton;
   std::string barPositions;  // ProgressBar1 to ProgressBar3
   int activations = 0;
+  std::string backup;  // what the spreadsheet says it keeps
+  QRect noteGeometry;  // of the backup note, empty when not shown
 
   void SetUp() override {
     form->setSpreadsheetFactory([this] {
@@ -41,6 +43,7 @@ class StatementExportWindowTest : public MainWindowTest {
         s->setCell(3, row, 6, std::to_string(row));
       }
       s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
+      s->backup = backup;
       return s;
     });
     form->workspace().params.workbookPath = "/d/kalkora.xlsx";
@@ -78,6 +81,8 @@ class StatementExportWindowTest : public MainWindowTest {
       for (const char* name : {"ProgressBar1", "ProgressBar2", "ProgressBar3"})
         barPositions += std::to_string(form4->findChild<QProgressBar*>(QString::fromLatin1(name))->value()) + " ";
       geometry = form4->geometry();
+      const auto* note = form4->findChild<QLabel*>(QStringLiteral("BackupNote"));
+      noteGeometry = note && note->isVisible() ? note->geometry() : QRect();
       offset = form4->pos() - form->pos();
       const auto* leave = form4->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
       bottomButton = leave->text() + " " + QString::number(leave->x() + leave->width()) + "," +
@@ -128,9 +133,17 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   ruz[0] = {"", "1", "5", "Rozvaha aktiva"};
   table(4, ruz);
   find<QCheckBox>("CheckBox15")->setChecked(true);
+  backup = "/d/kalkora.2026-12-08_1415.bak.xlsx";
   exportAndLeave();
   EXPECT_EQ(status, kExportDone);
   EXPECT_TRUE(clearingShown);
+  // The note on the backup sits left of "Odchod", below the status line; the
+  // window keeps its size and the button its place.
+  ASSERT_FALSE(noteGeometry.isEmpty());
+  EXPECT_EQ(geometry.size(), QSize(409, 217));
+  EXPECT_EQ(bottomButton, QStringLiteral("Odchod 401,209"));
+  EXPECT_LT(noteGeometry.right(), 401 - 75);
+  EXPECT_GT(noteGeometry.top(), 134 + 24);
   EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("zero"); }),
             116 + 45);
   EXPECT_EQ(writes().back(), "number 2 1 8 5");

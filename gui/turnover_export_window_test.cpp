@@ -73,7 +73,8 @@ class TurnoverExportWindowTest : public MainWindowTest {
                           form2->findChild<QLabel*>(QStringLiteral("Label3"))->text().toStdString(),
                           std::to_string(bar1->value()) + "/" + std::to_string(bar1->maximum()),
                           std::to_string(bar2->value()) + "/" + std::to_string(bar2->maximum()),
-                          std::to_string(offset.x()) + "," + std::to_string(offset.y())};
+                          std::to_string(offset.x()) + "," + std::to_string(offset.y()),
+                          std::to_string(form2->width()) + "x" + std::to_string(form2->height())};
       form2->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
     });
     timer.start();
@@ -94,10 +95,10 @@ TEST_F(TurnoverExportWindowTest, ExportButtonFillsThePeriodThroughTheExportWindo
   EXPECT_EQ(form->workspace().table.cell(3, 1), "  Pohledávky");
   exportAndLeave();
   EXPECT_EQ(statusWhenClosed, kExportDone);
-  EXPECT_EQ(noteWhenClosed, "Předchozí verze sešitu zůstane uložena jako /d/kalkora.2026-12-08_1415.bak.xlsx "
+  EXPECT_EQ(noteWhenClosed, "Předchozí verze sešitu zůstane uložena jako kalkora.2026-12-08_1415.bak.xlsx "
                             "(ponechává se 10 nejnovějších záloh).");
   EXPECT_EQ(windowWhenClosed, (std::vector<std::string>{"Naplnění Kalkora daty daného období", "Plním rozvahu",
-                                                        "Plním výsledovku", "1/250", "1/90", "200,200"}));
+                                                        "Plním výsledovku", "1/250", "1/90", "200,200", "411x162"}));
   EXPECT_EQ(writes(), (std::vector<std::string>{"number 2 72 7 1000,5", "number 3 1 7 200"}));
   EXPECT_EQ(calls[1], "open /d/kalkora.xlsx");
   EXPECT_EQ(calls[calls.size() - 2], "calculation automatic");

@@ -18,7 +18,8 @@ for file in bin/kalkora-import bin/kalkora-cli "$desktop" "$metainfo" \
             share/icons/hicolor/scalable/apps/kalkora-import.svg share/icons/hicolor/48x48/apps/kalkora-import.png \
             share/icons/hicolor/256x256/apps/kalkora-import.png share/man/man1/kalkora-cli.1 share/kalkora-import/manual.pdf \
             share/kalkora-import/examples/obraty.csv share/kalkora-import/examples/list_rozvaha.txt \
-            share/kalkora-import/examples/list_vysledovka.txt share/kalkora-import/examples/kalkora_priklad.xlsx; do
+            share/kalkora-import/examples/list_vysledovka.txt share/kalkora-import/examples/kalkora_priklad.xlsx \
+            share/kalkora-import/examples/kalkora_vykazy.xlsx share/kalkora-import/examples/ruz.xml; do
   [ -s "$usr/$file" ] || fail "$file is missing"
 done
 desktop-file-validate "$usr/$desktop"

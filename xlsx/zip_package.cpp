@@ -117,6 +117,8 @@ ZipPackage::ZipPackage(std::string bytes, std::string path, PackageLimits limits
     : bytes_(std::move(bytes)), path_(std::move(path)), limits_(limits) {
   const std::string notAPackage =
       "Soubor " + path_ + " není platný sešit aplikace Excel (.xlsx, .xlsm) nebo je poškozený.";
+  // libzip would open no bytes as an empty archive.
+  if (bytes_.empty()) throw Error(notAPackage);
   {
     // The bytes as opened must stay for the backup, so libzip gets a copy.
     ZipErrorScope error;

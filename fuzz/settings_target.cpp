@@ -1,38 +1,26 @@
 // The settings file as the window reads it at start and writes it at close.
 // What the save does not write must come back as it stood: other sections,
 // comments, unknown keys, lines that hold no key.
-#include <algorithm>
 #include <set>
 
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "fuzz/targets.h"
 #include "platform/error.h"
+#include "platform/ini_file.h"
 #include "platform/text_file.h"
 #include "testing/memory_file_system.h"
 
 namespace kalkora::fuzz {
 namespace {
 
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
-std::string fold(std::string_view name) {
-  std::string out(trim(name));
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return out;
-}
-
 // "section\nkey" of every value the save may write.
 std::set<std::string> writtenKeys() {
   std::set<std::string> keys;
-  for (const SettingKey& k : settingKeys()) keys.insert(fold(k.section) + "\n" + fold(k.key));
-  keys.insert(fold(kParametersSection) + "\n" + fold(kModeKey));
-  for (const char* k : {"Top", "Left", "Height", "Width", "Maximized"}) keys.insert(fold(kFormSection) + "\n" + fold(k));
+  for (const SettingKey& k : settingKeys()) keys.insert(foldIniName(k.section) + "\n" + foldIniName(k.key));
+  keys.insert(foldIniName(kParametersSection) + "\n" + foldIniName(kModeKey));
+  for (const char* k : {"Top", "Left", "Height", "Width", "Maximized"})
+    keys.insert(foldIniName(kFormSection) + "\n" + foldIniName(k));
   return keys;
 }
 
@@ -40,14 +28,14 @@ std::set<std::string> writtenKeys() {
 // a written key, read with the INI layer's rules.
 bool mayBeWritten(std::string_view line, std::string& section) {
   static const std::set<std::string> written = writtenKeys();
-  const std::string_view t = trim(line);
-  if (t.starts_with('[') && t.rfind(']') != std::string_view::npos) {
-    section = fold(t.substr(1, t.rfind(']') - 1));
+  const std::string folded = foldIniName(line);
+  if (folded.starts_with('[') && folded.rfind(']') != std::string::npos) {
+    section = foldIniName(std::string_view(folded).substr(1, folded.rfind(']') - 1));
     return false;
   }
-  const auto eq = t.find('=');
-  if (t.starts_with(';') || eq == std::string_view::npos) return false;
-  return written.count(section + "\n" + fold(t.substr(0, eq))) > 0;
+  const auto eq = folded.find('=');
+  if (folded.starts_with(';') || eq == std::string::npos) return false;
+  return written.count(section + "\n" + foldIniName(std::string_view(folded).substr(0, eq))) > 0;
 }
 
 // The lines as bytes: kept means kept byte for byte, whatever encoding the

@@ -17,14 +17,6 @@ std::string_view trim(std::string_view s) {
   return s;
 }
 
-// Names compare case-insensitively; letters beyond ASCII compare as they are.
-std::string fold(std::string_view name) {
-  std::string out(trim(name));
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return out;
-}
-
 // The section name of a "[name]" line, or nullopt for any other line.
 std::optional<std::string_view> sectionName(std::string_view line) {
   line = trim(line);
@@ -58,6 +50,13 @@ bool isBlank(const std::string& line) { return trim(line).empty(); }
 
 }  // namespace
 
+std::string foldIniName(std::string_view name) {
+  std::string out(trim(name));
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return out;
+}
+
 std::string settingsWriteMessage(const std::string& path, const std::string& reason) {
   return "Nastavení nelze uložit do souboru „" + path + "“. " + reason;
 }
@@ -73,7 +72,7 @@ IniFile IniFile::parse(const std::string& bytes) {
   ini.encoding_ = content.encoding;
   for (std::string& text : content.lines) {
     if (const auto name = sectionName(text)) {
-      ini.sectionIndex_.emplace(fold(*name), ini.sections_.size());  // the first one stays
+      ini.sectionIndex_.emplace(foldIniName(*name), ini.sections_.size());  // the first one stays
       ini.sections_.push_back(Section{std::move(text), {}, {}});
       continue;
     }
@@ -90,16 +89,16 @@ void IniFile::addLine(Section& section, std::string text) {
   if (!view.starts_with(';') && eq != std::string_view::npos && !trim(view.substr(0, eq)).empty()) {
     line.key = std::string(trim(view.substr(0, eq)));
     line.value = std::string(view.substr(eq + 1));
-    section.keys.emplace(fold(line.key), section.lines.size());
+    section.keys.emplace(foldIniName(line.key), section.lines.size());
   }
   section.lines.push_back(std::move(line));
 }
 
 const IniFile::Line* IniFile::find(const std::string& section, const std::string& key) const {
-  const auto s = sectionIndex_.find(fold(section));
+  const auto s = sectionIndex_.find(foldIniName(section));
   if (s == sectionIndex_.end()) return nullptr;
   const Section& sec = sections_[s->second];
-  const auto k = sec.keys.find(fold(key));
+  const auto k = sec.keys.find(foldIniName(key));
   return k == sec.keys.end() ? nullptr : &sec.lines[k->second];
 }
 
@@ -128,16 +127,16 @@ void IniFile::write(const std::string& section, const std::string& key, const st
   const std::string written = oneLine(value);
   if (encoding_ == Encoding::Cp1250 && !fitsCp1250(written)) encoding_ = Encoding::Utf8;
 
-  auto s = sectionIndex_.find(fold(section));
+  auto s = sectionIndex_.find(foldIniName(section));
   if (s == sectionIndex_.end()) {
     Section& last = sections_.back();
     const bool fileEmpty = sections_.size() == 1 && last.lines.empty();
     if (!fileEmpty && !last.lines.empty() && !isBlank(last.lines.back().text)) addLine(last, "");
-    s = sectionIndex_.emplace(fold(section), sections_.size()).first;
+    s = sectionIndex_.emplace(foldIniName(section), sections_.size()).first;
     sections_.push_back(Section{"[" + section + "]", {}, {}});
   }
   Section& sec = sections_[s->second];
-  const auto k = sec.keys.find(fold(key));
+  const auto k = sec.keys.find(foldIniName(key));
   if (k != sec.keys.end()) {
     Line& line = sec.lines[k->second];
     line.text = line.key + "=" + written;
@@ -151,7 +150,7 @@ void IniFile::write(const std::string& section, const std::string& key, const st
   for (auto& [name, index] : sec.keys)
     if (index >= at) ++index;
   sec.lines.insert(sec.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{key + "=" + written, key, written});
-  sec.keys.emplace(fold(key), at);
+  sec.keys.emplace(foldIniName(key), at);
 }
 
 std::string IniFile::serialize() const {

@@ -2,6 +2,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/text_file.h"
@@ -60,6 +61,10 @@ class IniFile {
   std::map<std::string, size_t> sectionIndex_;  // folded name -> first section of that name
   Encoding encoding_ = Encoding::Cp1250;
 };
+
+// A section or key name as the INI layer compares names: without the blanks
+// around it, ASCII letters in lower case (letters beyond ASCII as they are).
+std::string foldIniName(std::string_view name);
 
 // "Nastavení nelze uložit do souboru …": the INI layer's write failure.
 std::string settingsWriteMessage(const std::string& path, const std::string& reason);

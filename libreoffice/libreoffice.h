@@ -65,6 +65,6 @@ bool libreOfficeHasWindows();
 // What to install for LibreOffice on Debian.
 inline constexpr const char* kLibreOfficeMissing =
     "LibreOffice Calc není nainstalován, sešity .xls a .ods proto nelze vyplnit. Nainstalujte balíček "
-    "libreoffice-calc-nogui (apt-get install libreoffice-calc-nogui) nebo libreoffice-calc.";
+    "libreoffice-calc (apt-get install libreoffice-calc); pro kalkora-cli stačí libreoffice-calc-nogui.";
 
 }  // namespace kalkora

@@ -8,7 +8,7 @@ namespace kalkora {
 std::shared_ptr<LibreOffice> startLibreOffice(LibreOfficeKind) {
   throw Error(
       "Tento program byl sestaven bez podpory LibreOffice, sešity .xls a .ods proto nelze vyplnit. Nainstalujte "
-      "balíčky libreoffice-dev a libreoffice-calc-nogui a program sestavte znovu.");
+      "balíčky libreoffice-dev a libreoffice-calc a program sestavte znovu.");
 }
 
 bool libreOfficeHasWindows() { return false; }

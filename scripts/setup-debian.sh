@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth
   qt6-svg-dev help2man desktop-file-utils appstream poppler-utils
-  libreoffice-dev libreoffice-calc-nogui
+  libreoffice-dev libreoffice-calc
 )
 # "fuzz": also what the libFuzzer harnesses need (scripts/fuzz.sh).
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-14-dev)

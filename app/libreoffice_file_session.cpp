@@ -13,8 +13,9 @@ namespace {
 
 class LibreOfficeFileSpreadsheet : public Spreadsheet {
  public:
-  LibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional, std::optional<std::string> outputPath)
-      : files_(files), regional_(regional), outputPath_(std::move(outputPath)) {}
+  LibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional, std::optional<std::string> outputPath,
+                             std::shared_ptr<LibreOffice> office)
+      : files_(files), regional_(regional), outputPath_(std::move(outputPath)), office_(std::move(office)) {}
 
   void open(const std::string& path) override {
     checkNotHeldOpen(files_, path);
@@ -95,8 +96,9 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
 }  // namespace
 
 std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,
-                                                             const std::optional<std::string>& outputPath) {
-  return std::make_unique<LibreOfficeFileSpreadsheet>(files, regional, outputPath);
+                                                             const std::optional<std::string>& outputPath,
+                                                             std::shared_ptr<LibreOffice> office) {
+  return std::make_unique<LibreOfficeFileSpreadsheet>(files, regional, outputPath, std::move(office));
 }
 
 }  // namespace kalkora

@@ -9,6 +9,7 @@
 namespace kalkora {
 
 class FileSystem;
+class LibreOffice;
 
 // A workbook filled through a headless LibreOffice that this spreadsheet
 // starts at open and ends at close, for kalkora-cli. At close the document
@@ -18,8 +19,10 @@ class FileSystem;
 // ("name.2026-12-08_1415.bak.xls", the newest ten of them),
 // either way through a temporary file that then replaces the target. A
 // workbook another program holds open is refused before LibreOffice starts;
-// one that another program saved meanwhile is not overwritten.
+// one that another program saved meanwhile is not overwritten. A
+// LibreOffice given is used instead and left running.
 std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,
-                                                             const std::optional<std::string>& outputPath);
+                                                             const std::optional<std::string>& outputPath,
+                                                             std::shared_ptr<LibreOffice> office = nullptr);
 
 }  // namespace kalkora

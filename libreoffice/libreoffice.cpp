@@ -16,6 +16,7 @@ class RunningLibreOffice : public LibreOffice, public std::enable_shared_from_th
                               end);
   }
   bool answers() const override { return process_.answers(); }
+  const LibreOfficeProcess& process() const { return process_; }
 
  private:
   LibreOfficeProcess process_;
@@ -25,6 +26,11 @@ class RunningLibreOffice : public LibreOffice, public std::enable_shared_from_th
 
 std::shared_ptr<LibreOffice> startLibreOffice(LibreOfficeKind kind) {
   return std::make_shared<RunningLibreOffice>(kind);
+}
+
+std::shared_ptr<const LibreOfficeProcess> processOf(const std::shared_ptr<LibreOffice>& office) {
+  const auto running = std::static_pointer_cast<RunningLibreOffice>(office);
+  return std::shared_ptr<const LibreOfficeProcess>(running, &running->process());
 }
 
 }  // namespace kalkora

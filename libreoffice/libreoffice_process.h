@@ -5,6 +5,7 @@
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "libreoffice/libreoffice.h"
@@ -39,5 +40,10 @@ class LibreOfficeProcess {
   std::string pipe_;
   css::uno::Reference<css::frame::XDesktop2> desktop_;
 };
+
+// The process of a LibreOffice that startLibreOffice gave, kept running
+// while the result lives: for code that talks UNO to it directly (the tests
+// make their workbooks so).
+std::shared_ptr<const LibreOfficeProcess> processOf(const std::shared_ptr<LibreOffice>& office);
 
 }  // namespace kalkora

@@ -21,10 +21,13 @@
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
+#include <rtl/ref.hxx>
+
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "libreoffice/refusing_interaction.h"
 #include "libreoffice/uno_text.h"
 #include "platform/error.h"
 #include "platform/number.h"
@@ -81,15 +84,19 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
     close();
     path_ = path;
     if (takeOpenDocument(fileUrl(path))) return;
-    // Nothing may wait for an answer nobody can give: no macros, no links
-    // updated, no repair offered, no password asked (there is no
-    // interaction handler, so such a workbook fails to load instead). A
-    // headless LibreOffice loads hidden documents only.
+    // Nothing may wait for an answer nobody can give, not even in the
+    // user's LibreOffice (this program waits for the load meanwhile): no
+    // macros, no links updated, no repair offered, and every other question
+    // (a password above all) refused by our own handler, which tells why the
+    // load failed. A headless LibreOffice loads hidden documents only.
+    const rtl::Reference<RefusingInteraction> interaction(new RefusingInteraction);
     const auto options = properties({
         property("Hidden", css::uno::Any(office_->headless() || !visible_)),
         property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
         property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
         property("RepairPackage", css::uno::Any(false)),
+        property("InteractionHandler",
+                 css::uno::Any(Reference<css::task::XInteractionHandler>(interaction.get()))),
     });
     try {
       const Reference<css::lang::XComponent> loaded =
@@ -97,10 +104,11 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
       document_.set(loaded, UNO_QUERY);
       if (!document_.is()) {
         if (loaded.is()) Reference<css::util::XCloseable>(loaded, UNO_QUERY_THROW)->close(true);
-        throw Error("LibreOffice sešit " + path + " neotevřel: soubor chybí, je poškozený, chráněný heslem nebo "
-                    "to není sešit.");
+        throw Error(interaction->refusal(path).value_or(
+            "LibreOffice sešit " + path + " neotevřel: soubor chybí, je poškozený nebo to není sešit."));
       }
     } catch (const css::uno::Exception& e) {
+      if (const auto refusal = interaction->refusal(path)) throw Error(*refusal);
       raiseLibreOfficeError("LibreOffice sešit " + path + " neotevřel.", e);
     }
     takeSheets();

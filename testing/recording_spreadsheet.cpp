@@ -2,15 +2,9 @@
 
 #include "platform/error.h"
 #include "platform/number.h"
+#include "testing/call_line.h"
 
 namespace kalkora {
-namespace {
-
-std::string position(int sheet, int row, int column) {
-  return std::to_string(sheet) + " " + std::to_string(row) + " " + std::to_string(column);
-}
-
-}  // namespace
 
 RecordingSpreadsheet::RecordingSpreadsheet(std::vector<std::string> sheetNames)
     : sheetNames_(std::move(sheetNames)) {}
@@ -46,39 +40,38 @@ int RecordingSpreadsheet::count(const std::string& callPrefix) const {
   return n;
 }
 
-void RecordingSpreadsheet::open(const std::string& path) { record("open " + path); }
+void RecordingSpreadsheet::open(const std::string& path) { record(call_line::open(path)); }
 
-void RecordingSpreadsheet::setVisible(bool visible) { record(visible ? "visible 1" : "visible 0"); }
+void RecordingSpreadsheet::setVisible(bool visible) { record(call_line::visible(visible)); }
 
 void RecordingSpreadsheet::setCalculation(Calculation mode) {
-  record(mode == Calculation::Manual ? "calculation manual" : "calculation automatic");
+  record(call_line::calculation(mode));
 }
 
 std::string RecordingSpreadsheet::sheetName(int sheet) {
-  record("name " + std::to_string(sheet));
+  record(call_line::name(sheet));
   checkSheet(sheet);
   return sheetNames_[static_cast<size_t>(sheet - 1)];
 }
 
 std::string RecordingSpreadsheet::readCell(int sheet, int row, int column) {
-  record("read " + position(sheet, row, column));
+  record(call_line::read(sheet, row, column));
   checkCell(sheet, row, column);
   return cell(sheet, row, column);
 }
 
 void RecordingSpreadsheet::writeNumber(int sheet, int row, int column, double value) {
-  const std::string text = formatShortest(value, U',');
-  record("number " + position(sheet, row, column) + " " + text);
+  record(call_line::number(sheet, row, column, value));
   checkCell(sheet, row, column);
-  cells_[{sheet, row, column}] = text;
+  cells_[{sheet, row, column}] = formatShortest(value, U',');
 }
 
 void RecordingSpreadsheet::writeZeroText(int sheet, int row, int column) {
-  record("zero " + position(sheet, row, column));
+  record(call_line::zero(sheet, row, column));
   checkCell(sheet, row, column);
   cells_[{sheet, row, column}] = "0";
 }
 
-void RecordingSpreadsheet::close() { record("close"); }
+void RecordingSpreadsheet::close() { record(call_line::kClose); }
 
 }  // namespace kalkora

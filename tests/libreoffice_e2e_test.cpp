@@ -1,15 +1,25 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <regex>
+#include <set>
+#include <sstream>
 
+#include "app/libreoffice_file_session.h"
+#include "app/spreadsheet_backend.h"
+#include "cli/cli_options.h"
+#include "cli/cli_run.h"
 #include "cli_process.h"
 #include "libreoffice/libreoffice.h"
+#include "libreoffice_fixtures.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/number.h"
+#include "testing/logging_spreadsheet.h"
 #include "xlsx/xlsx_spreadsheet.h"
 
 namespace kalkora::e2e {
@@ -86,6 +96,64 @@ void expectSameCells(const std::string& reference, const std::string& result) {
 
 std::string head(const std::string& bytes, size_t offset, size_t length) { return bytes.substr(offset, length); }
 
+std::string statementWorkbook() {
+  return std::filesystem::path(KALKORA_EXAMPLE_WORKBOOK).parent_path().string() + "/kalkora_vykazy.xlsx";
+}
+
+std::vector<std::string> statementExport(const std::string& workbook) {
+  const std::string examples = KALKORA_EXAMPLES_DIR;
+  return {"--mode", "5", "--source", examples + "/dppdp9.xml", "--form", "DPPDP9", "--clear-period",
+          "--workbook", workbook, "--period", "1"};
+}
+
+// kalkora-cli's run in this process, through the LibreOffice the tests share
+// (or the file backend), every call on the spreadsheet logged.
+struct InProcessRun {
+  int exitCode = -1;
+  std::string err;
+  std::vector<std::string> calls;
+};
+
+InProcessRun runInProcess(const std::vector<std::string>& args, Backend backend) {
+  std::string error;
+  const auto options = parseCliOptions(args, error);
+  if (!options) throw Error(error);
+  DiskFileSystem fs;
+  std::ostringstream out, err;
+  InProcessRun run;
+  run.exitCode = runCli(*options, fs, out, err,
+                        [&](FileSystem& files, const Regional& regional, const std::optional<std::string>& output) {
+                          return std::make_unique<LoggingSpreadsheet>(
+                              backend == Backend::File
+                                  ? makeFileSpreadsheet(files, regional, {}, output)
+                                  : makeLibreOfficeFileSpreadsheet(files, regional, output,
+                                                                   LibreOfficeEnvironment::office),
+                              run.calls);
+                        });
+  run.err = err.str();
+  return run;
+}
+
+// The calls of two runs, the workbook's path left out of "open", compared
+// line by line so that a difference shows where it starts.
+void expectSameCalls(std::vector<std::string> expected, std::vector<std::string> actual, const std::string& what) {
+  for (auto* calls : {&expected, &actual})
+    for (std::string& call : *calls)
+      if (call.starts_with("open ")) call = "open";
+  const size_t common = std::min(expected.size(), actual.size());
+  for (size_t i = 0; i < common; ++i)
+    ASSERT_EQ(actual[i], expected[i]) << what << ", volání č. " << i + 1;
+  EXPECT_EQ(actual.size(), expected.size()) << what;
+  EXPECT_GT(expected.size(), 50u) << what;
+}
+
+// The names in a folder, to show that a failed export left nothing behind.
+std::set<std::string> folderContents(const ScratchDir& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path)) names.insert(entry.path().filename());
+  return names;
+}
+
 }  // namespace
 
 // The example export through LibreOffice into .xls (in place, with a
@@ -133,22 +201,21 @@ TEST(LibreOfficeEndToEnd, CliFillsXlsOdsAndXlsxLikeTheFileBackend) {
 TEST(LibreOfficeEndToEnd, StatementExportIntoOdsLikeTheFileBackend) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
-  const std::string examples = KALKORA_EXAMPLES_DIR;
-  const std::string workbook =
-      std::filesystem::path(KALKORA_EXAMPLE_WORKBOOK).parent_path().string() + "/kalkora_vykazy.xlsx";
+  const std::string workbook = statementWorkbook();
   {
     const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
     converter->open(workbook);
     converter->storeTo(dir.file("vykazy.ods"));
     converter->close();
   }
-  const auto statementExport = [&](const std::string& from, const std::string& to) {
-    return runKalkoraCli({"--mode", "5", "--source", examples + "/dppdp9.xml", "--form", "DPPDP9", "--clear-period",
-                          "--workbook", from, "--period", "1", "--output", to});
+  const auto exportInto = [&](const std::string& from, const std::string& to) {
+    std::vector<std::string> args = statementExport(from);
+    args.insert(args.end(), {"--output", to});
+    return runKalkoraCli(args);
   };
-  const CliResult reference = statementExport(workbook, dir.file("reference.xlsx"));
+  const CliResult reference = exportInto(workbook, dir.file("reference.xlsx"));
   ASSERT_EQ(reference.exitCode, 0) << reference.err;
-  const CliResult ods = statementExport(dir.file("vykazy.ods"), dir.file("vysledek.ods"));
+  const CliResult ods = exportInto(dir.file("vykazy.ods"), dir.file("vysledek.ods"));
   ASSERT_EQ(ods.exitCode, 0) << ods.err;
   expectSameCells(dir.file("reference.xlsx"), dir.file("vysledek.ods"));
 }
@@ -210,6 +277,94 @@ TEST(LibreOfficeEndToEnd, DamagedWorkbookIsReportedAndLeftAlone) {
   EXPECT_TRUE(dir.read("poskozeny.xls") == damaged);
   for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(dir.file("poskozeny.xls")).parent_path()))
     EXPECT_EQ(entry.path().filename().string().find(".bak."), std::string::npos) << entry.path();
+}
+
+// The exports make the same calls through LibreOffice as through the file
+// backend, in the same order, and get the same answers to their reads: the
+// example turnover export into the .xlsx and into its .xls conversion, and a
+// statement export, which reads the marking column before it writes.
+TEST(LibreOfficeEndToEnd, ExportsMakeTheSameCallsAsThroughTheFileBackend) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string example = KALKORA_EXAMPLE_WORKBOOK;
+  {
+    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+    converter->open(example);
+    converter->storeTo(dir.file("kalkora.xls"));
+    converter->close();
+  }
+  const auto withOutput = [&](std::vector<std::string> args, const char* output) {
+    args.insert(args.end(), {"--output", dir.file(output)});
+    return args;
+  };
+  const InProcessRun file = runInProcess(withOutput(exampleExport(example), "soubor.xlsx"), Backend::File);
+  ASSERT_EQ(file.exitCode, 0) << file.err;
+  for (const char* workbook : {"", "kalkora.xls"}) {
+    const std::string path = *workbook ? dir.file(workbook) : example;
+    const InProcessRun office =
+        runInProcess(withOutput(exampleExport(path), "libreoffice.xlsx"), Backend::LibreOffice);
+    ASSERT_EQ(office.exitCode, 0) << office.err;
+    expectSameCalls(file.calls, office.calls, path);
+  }
+
+  const InProcessRun fileStatements =
+      runInProcess(withOutput(statementExport(statementWorkbook()), "vykazy.xlsx"), Backend::File);
+  ASSERT_EQ(fileStatements.exitCode, 0) << fileStatements.err;
+  const InProcessRun officeStatements =
+      runInProcess(withOutput(statementExport(statementWorkbook()), "vykazy-lo.xlsx"), Backend::LibreOffice);
+  ASSERT_EQ(officeStatements.exitCode, 0) << officeStatements.err;
+  expectSameCalls(fileStatements.calls, officeStatements.calls, statementWorkbook());
+}
+
+// A workbook protected by a password cannot be filled: the export says so,
+// exits 1 and leaves the folder as it was (no backup, no temporary file),
+// whatever the format; kalkora-cli itself for the .ods, the same run in this
+// process for the .xls.
+TEST(LibreOfficeEndToEnd, PasswordProtectedWorkbookIsRefusedWithTheReason) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  // LibreOffice stores an .xlsx unencrypted whatever the password.
+  for (const char* name : {"heslo.ods", "heslo.xls"})
+    storeWithPassword(LibreOfficeEnvironment::office, KALKORA_EXAMPLE_WORKBOOK, dir.file(name), "tajne");
+  const std::set<std::string> before = folderContents(dir);
+  std::map<std::string, std::string> bytes;
+  for (const std::string& name : before) bytes[name] = dir.read(name);
+
+  const CliResult ods = runExport(dir.file("heslo.ods"), {});
+  EXPECT_EQ(ods.exitCode, 1);
+  EXPECT_THAT(ods.err, HasSubstr("heslo.ods je chráněný heslem"));
+  const InProcessRun xls = runInProcess(exampleExport(dir.file("heslo.xls")), Backend::LibreOffice);
+  EXPECT_EQ(xls.exitCode, 1);
+  EXPECT_THAT(xls.err, HasSubstr("heslo.xls je chráněný heslem"));
+  EXPECT_EQ(folderContents(dir), before);
+  for (const auto& [name, content] : bytes) EXPECT_TRUE(dir.read(name) == content) << name;
+}
+
+// A workbook with a link to another file and a macro bound to its opening:
+// LibreOffice would ask about both. The export asks nothing and fills the
+// workbook in place, which keeps the link's formula and the macro.
+TEST(LibreOfficeEndToEnd, WorkbookWithLinksAndMacrosIsFilledAndKeepsThem) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const auto& office = LibreOfficeEnvironment::office;
+  storeNumberWorkbook(office, dir.file("zdroj.ods"), 17);
+  storeWithLink(office, KALKORA_EXAMPLE_WORKBOOK, dir.file("odkaz.ods"), 1, 40, 2, dir.file("zdroj.ods"));
+  storeWithMacro(office, dir.file("odkaz.ods"), dir.file("sesit.ods"));
+
+  const InProcessRun run = runInProcess(exampleExport(dir.file("sesit.ods")), Backend::LibreOffice);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_THAT(formulaAt(office, dir.file("sesit.ods"), 1, 40, 2), HasSubstr("zdroj.ods"));
+  EXPECT_THAT(run.err, HasSubstr("Předchozí verze sešitu zůstane uložena"));
+  const auto written = std::ranges::find_if(run.calls, [](const std::string& c) { return c.starts_with("number "); });
+  ASSERT_NE(written, run.calls.end());
+  int sheet = 0, row = 0, column = 0;
+  std::istringstream(written->substr(7)) >> sheet >> row >> column;
+  const auto result = office->spreadsheet(Regional{});
+  result->open(dir.file("sesit.ods"));
+  EXPECT_EQ(*written, "number " + std::to_string(sheet) + " " + std::to_string(row) + " " + std::to_string(column) +
+                          " " + result->readCell(sheet, row, column));
+  result->close();
+  EXPECT_THAT(dir.read("sesit.ods"), HasSubstr("Basic/Standard/Kalkora.xml"));
 }
 
 }  // namespace kalkora::e2e

@@ -94,6 +94,14 @@ void expectSameCells(const std::string& reference, const std::string& result) {
   actual->close();
 }
 
+// The workbook converted by LibreOffice into each target's format.
+void convert(const std::string& workbook, const std::vector<std::string>& targets) {
+  const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+  converter->open(workbook);
+  for (const std::string& target : targets) converter->storeTo(target);
+  converter->close();
+}
+
 std::string head(const std::string& bytes, size_t offset, size_t length) { return bytes.substr(offset, length); }
 
 std::string statementWorkbook() {
@@ -163,13 +171,7 @@ TEST(LibreOfficeEndToEnd, CliFillsXlsOdsAndXlsxLikeTheFileBackend) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
   const std::string example = KALKORA_EXAMPLE_WORKBOOK;
-  {
-    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
-    converter->open(example);
-    converter->storeTo(dir.file("kalkora.xls"));
-    converter->storeTo(dir.file("kalkora.ods"));
-    converter->close();
-  }
+  convert(example, {dir.file("kalkora.xls"), dir.file("kalkora.ods")});
   const std::string xlsBefore = dir.read("kalkora.xls"), odsBefore = dir.read("kalkora.ods");
 
   const CliResult reference = runExport(example, {"--output", dir.file("reference.xlsx")});
@@ -202,12 +204,7 @@ TEST(LibreOfficeEndToEnd, StatementExportIntoOdsLikeTheFileBackend) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
   const std::string workbook = statementWorkbook();
-  {
-    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
-    converter->open(workbook);
-    converter->storeTo(dir.file("vykazy.ods"));
-    converter->close();
-  }
+  convert(workbook, {dir.file("vykazy.ods")});
   const auto exportInto = [&](const std::string& from, const std::string& to) {
     std::vector<std::string> args = statementExport(from);
     args.insert(args.end(), {"--output", to});
@@ -287,12 +284,7 @@ TEST(LibreOfficeEndToEnd, ExportsMakeTheSameCallsAsThroughTheFileBackend) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
   const std::string example = KALKORA_EXAMPLE_WORKBOOK;
-  {
-    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
-    converter->open(example);
-    converter->storeTo(dir.file("kalkora.xls"));
-    converter->close();
-  }
+  convert(example, {dir.file("kalkora.xls")});
   const auto withOutput = [&](std::vector<std::string> args, const char* output) {
     args.insert(args.end(), {"--output", dir.file(output)});
     return args;

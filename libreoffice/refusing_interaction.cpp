@@ -8,6 +8,8 @@
 #include <com/sun/star/task/XInteractionDisapprove.hpp>
 #include <com/sun/star/task/XInteractionRequest.hpp>
 
+#include <cstdio>
+
 #include "libreoffice/uno_text.h"
 
 namespace kalkora {
@@ -52,6 +54,13 @@ std::optional<std::string> RefusingInteraction::refusal(const std::string& path)
   if (refused_.isExtractableTo(cppu::UnoType<css::task::PasswordRequest>::get()))
     return "Sešit " + path + " je chráněný heslem a LibreOffice ho bez hesla neotevře. Uložte ho bez hesla a "
            "spusťte export znovu.";
+  // An error LibreOffice reports, not a question: its number is all it gives.
+  if (css::task::ErrorCodeRequest error; refused_ >>= error) {
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%08X", static_cast<unsigned>(error.ErrCode));
+    return "LibreOffice sešit " + path + " neotevřel: soubor je poškozený nebo to není sešit (LibreOffice hlásí "
+           "chybu " + number + ").";
+  }
   css::uno::Exception exception;
   const std::string text = (refused_ >>= exception) ? fromUno(exception.Message) : std::string();
   return "LibreOffice sešit " + path + " neotevřel: při otevírání se ptal (" + fromUno(refused_.getValueTypeName()) +

@@ -12,8 +12,9 @@ namespace kalkora {
 // them waits for somebody at a window (there may be none, or it may be
 // hidden): a warning is acknowledged and a filter keeps its default options,
 // as a user pressing Enter would; anything else (a password, a repair, a
-// choice) is refused, which ends the load, and remembered so that the
-// failure can say what LibreOffice wanted.
+// choice) is refused, and so is an error LibreOffice reports, which ends
+// the load; the first refused request is remembered so that the failure can
+// say what LibreOffice wanted.
 class RefusingInteraction : public cppu::WeakImplHelper1<css::task::XInteractionHandler> {
  public:
   void SAL_CALL handle(const css::uno::Reference<css::task::XInteractionRequest>& request) override;

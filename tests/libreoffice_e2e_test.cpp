@@ -308,16 +308,21 @@ TEST(LibreOfficeEndToEnd, ExportsMakeTheSameCallsAsThroughTheFileBackend) {
   expectSameCalls(fileStatements.calls, officeStatements.calls, statementWorkbook());
 }
 
-// A workbook protected by a password cannot be filled: the export says so,
-// exits 1 and leaves the folder as it was (no backup, no temporary file),
-// whatever the format; kalkora-cli itself for the .ods, the same run in this
-// process for the .xls.
-TEST(LibreOfficeEndToEnd, PasswordProtectedWorkbookIsRefusedWithTheReason) {
+// Workbooks LibreOffice opens only with an answer (a password) or not at
+// all (an .ods whose compressed content is damaged) cannot be filled: the
+// export says why, exits 1 and leaves the folder as it was (no backup, no
+// temporary file). kalkora-cli itself for one of them, the same run in this
+// process for the others.
+TEST(LibreOfficeEndToEnd, WorkbooksLibreOfficeCannotOpenAreRefusedWithTheReason) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
   // LibreOffice stores an .xlsx unencrypted whatever the password.
   for (const char* name : {"heslo.ods", "heslo.xls"})
     storeWithPassword(LibreOfficeEnvironment::office, KALKORA_EXAMPLE_WORKBOOK, dir.file(name), "tajne");
+  convert(KALKORA_EXAMPLE_WORKBOOK, {dir.file("poskozeny.ods")});
+  std::string damaged = dir.read("poskozeny.ods");
+  std::fill_n(damaged.begin() + static_cast<std::ptrdiff_t>(damaged.size() / 3), 64, '\0');
+  dir.write("poskozeny.ods", damaged);
   const std::set<std::string> before = folderContents(dir);
   std::map<std::string, std::string> bytes;
   for (const std::string& name : before) bytes[name] = dir.read(name);
@@ -328,6 +333,9 @@ TEST(LibreOfficeEndToEnd, PasswordProtectedWorkbookIsRefusedWithTheReason) {
   const InProcessRun xls = runInProcess(exampleExport(dir.file("heslo.xls")), Backend::LibreOffice);
   EXPECT_EQ(xls.exitCode, 1);
   EXPECT_THAT(xls.err, HasSubstr("heslo.xls je chráněný heslem"));
+  const InProcessRun broken = runInProcess(exampleExport(dir.file("poskozeny.ods")), Backend::LibreOffice);
+  EXPECT_EQ(broken.exitCode, 1);
+  EXPECT_THAT(broken.err, HasSubstr("poskozeny.ods neotevřel: soubor je poškozený"));
   EXPECT_EQ(folderContents(dir), before);
   for (const auto& [name, content] : bytes) EXPECT_TRUE(dir.read(name) == content) << name;
 }

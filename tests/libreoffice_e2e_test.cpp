@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,7 @@
 #include "platform/file_system.h"
 #include "platform/number.h"
 #include "testing/logging_spreadsheet.h"
+#include "testing/xlsx_test_support.h"
 #include "xlsx/xlsx_spreadsheet.h"
 
 namespace kalkora::e2e {
@@ -365,6 +367,43 @@ TEST(LibreOfficeEndToEnd, WorkbookWithLinksAndMacrosIsFilledAndKeepsThem) {
                           " " + result->readCell(sheet, row, column));
   result->close();
   EXPECT_THAT(dir.read("sesit.ods"), HasSubstr("Basic/Standard/Kalkora.xml"));
+}
+
+// Cells go to LibreOffice in batches: a read gives what the writes left
+// (a formula's new value once calculation is automatic, its error text
+// too), and a written run keeps the comments and hidden rows it crosses.
+TEST(LibreOfficeEndToEnd, BatchedCellsReadFreshAndKeepTheirNeighbours) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string path = dir.file("bunky.xlsx");
+  lxw_workbook* workbook = workbook_new(path.c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, "List");
+  worksheet_write_formula_num(sheet, 0, 5, "=1/G5", nullptr, 0);
+  worksheet_write_formula_num(sheet, 1, 5, "=IF(G5=0,\"nula\",G5)", nullptr, 0);
+  worksheet_write_formula_num(sheet, 2, 5, "=G1*2", nullptr, 0);
+  worksheet_write_comment(sheet, 1, 6, "Poznámka k buňce");
+  lxw_row_col_options hidden = {1, 0, 0};
+  worksheet_set_row_opt(sheet, 2, LXW_DEF_ROW_HEIGHT, nullptr, &hidden);
+  worksheet_write_string(sheet, 3, 6, "text", nullptr);
+  ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
+
+  const auto spreadsheet = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+  spreadsheet->open(path);
+  spreadsheet->setCalculation(Spreadsheet::Calculation::Manual);
+  EXPECT_EQ(spreadsheet->readCell(1, 3, 6), "0");
+  spreadsheet->writeNumber(1, 6, 6, 5);
+  for (int row : {1, 2, 3, 5}) spreadsheet->writeNumber(1, row, 7, row == 5 ? 0 : row);
+  EXPECT_EQ(spreadsheet->readCell(1, 4, 7), "text");
+  EXPECT_EQ(spreadsheet->readCell(1, 6, 6), "5");
+  spreadsheet->setCalculation(Spreadsheet::Calculation::Automatic);
+  EXPECT_EQ(spreadsheet->readCell(1, 1, 6), "#DIV/0!");
+  EXPECT_EQ(spreadsheet->readCell(1, 2, 6), "nula");
+  EXPECT_EQ(spreadsheet->readCell(1, 3, 6), "2");
+  for (int row : {1, 2, 3}) EXPECT_EQ(spreadsheet->readCell(1, row, 7), std::to_string(row));
+  spreadsheet->storeTo(dir.file("bunky.ods"));
+  spreadsheet->close();
+  EXPECT_NE(xlsx_test::PackageView(dir.read("bunky.ods")).part("content.xml").find("Poznámka k buňce"),
+            std::string::npos);
 }
 
 }  // namespace kalkora::e2e

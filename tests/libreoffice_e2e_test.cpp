@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <future>
+#include <optional>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -404,6 +407,43 @@ TEST(LibreOfficeEndToEnd, BatchedCellsReadFreshAndKeepTheirNeighbours) {
   spreadsheet->close();
   EXPECT_NE(xlsx_test::PackageView(dir.read("bunky.ods")).part("content.xml").find("Poznámka k buňce"),
             std::string::npos);
+}
+
+// A headless LibreOffice starts on a copy of a profile template kept in
+// the cache folder: two runs at once that both find none agree on one, it
+// carries our settings (made under a folder name with a space and accents),
+// and a damaged one is made anew.
+TEST(LibreOfficeEndToEnd, RunsShareOneProfileTemplateAndRemakeADamagedOne) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  // kalkora-cli inherits the cache folder; ours comes back at the end.
+  struct CacheFolder {
+    std::optional<std::string> previous;
+    explicit CacheFolder(const std::string& folder) {
+      if (const char* p = getenv("XDG_CACHE_HOME")) previous = p;
+      setenv("XDG_CACHE_HOME", folder.c_str(), 1);
+    }
+    ~CacheFolder() { previous ? setenv("XDG_CACHE_HOME", previous->c_str(), 1) : unsetenv("XDG_CACHE_HOME"); }
+  } cache(dir.file("mezipaměť uživatele"));
+  const auto exportTo = [&](const std::string& output) {
+    return runExport(KALKORA_EXAMPLE_WORKBOOK, {"--backend", "libreoffice", "--output", dir.file(output)});
+  };
+  auto first = std::async(std::launch::async, exportTo, "prvni.xlsx");
+  const CliResult second = exportTo("druhy.xlsx");
+  EXPECT_EQ(first.get().exitCode, 0);
+  EXPECT_EQ(second.exitCode, 0) << second.err;
+  std::vector<std::filesystem::path> templates;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.file("mezipaměť uživatele/kalkora-import")))
+    templates.push_back(entry.path());
+  ASSERT_EQ(templates.size(), 1u);
+  const std::string settings = (templates[0] / "user" / "registrymodifications.xcu").string();
+  const std::string whole = xlsx_test::readBytes(settings);
+  EXPECT_THAT(whole, HasSubstr("UseDocumentOOoLockFile"));
+  EXPECT_THAT(whole, HasSubstr("ooSetupLastVersion"));
+
+  xlsx_test::writeBytes(settings, whole.substr(0, whole.size() / 2));
+  EXPECT_EQ(exportTo("treti.xlsx").exitCode, 0);
+  EXPECT_TRUE(xlsx_test::readBytes(settings) == whole);
 }
 
 }  // namespace kalkora::e2e

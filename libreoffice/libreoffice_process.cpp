@@ -14,13 +14,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "libreoffice/libreoffice.h"
+#include "libreoffice/profile_template.h"
 #include "libreoffice/uno_text.h"
 #include "platform/error.h"
 
@@ -94,16 +94,6 @@ bool endWithin(pid_t pid, std::chrono::steady_clock::duration patience) {
   return false;
 }
 
-// Settings of our own profile: no lock files beside the workbooks (a
-// LibreOffice that had to be killed would leave one, and the next export
-// would refuse the workbook as held open), no document recovery.
-constexpr const char* kProfileSettings =
-    R"(<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseLocking" oor:op="fuse"><value>false</value></prop></item>
-<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentOOoLockFile" oor:op="fuse"><value>false</value></prop></item>
-<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentSystemFileLocking" oor:op="fuse"><value>false</value></prop></item>
-<item oor:path="/org.openoffice.Office.Recovery/RecoveryInfo"><prop oor:name="Enabled" oor:op="fuse"><value>false</value></prop></item>
-)";
-
 // A fresh profile makes LibreOffice restart itself once on its first start,
 // which would break our connection; so a profile is made first by a
 // LibreOffice that only initialises it and ends. profileArgs name the
@@ -115,15 +105,10 @@ void initialiseProfile(const std::string& soffice, const std::vector<std::string
     throw Error("LibreOffice nedokončil ani první spuštění do " + std::to_string(kStartTimeout.count()) + " s.");
 }
 
-// Our headless profile gets our settings on top.
-void addProfileSettings(const std::filesystem::path& profile) {
-  const std::filesystem::path settings = profile / "user" / "registrymodifications.xcu";
-  std::ifstream in(settings);
-  std::string xml((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const auto end = xml.rfind("</oor:items>");
-  if (end == std::string::npos) return;  // LibreOffice keeps its defaults then
-  xml.insert(end, kProfileSettings);
-  std::ofstream(settings, std::ios::trunc) << xml;
+// Where LibreOffice keeps its profile: in folder (as a URL, so that a cache
+// folder under a home with spaces or accents in its name is named right).
+std::string profileArgument(const std::filesystem::path& folder) {
+  return "-env:UserInstallation=" + fromUno(fileUrl(folder.string()));
 }
 
 // The user's LibreOffice profile, which exists once LibreOffice has run.
@@ -156,11 +141,11 @@ LibreOfficeProcess::LibreOfficeProcess(LibreOfficeKind kind) : kind_(kind) {
       char folder[] = "/tmp/kalkora-libreoffice-XXXXXX";
       if (!mkdtemp(folder)) throw Error("Pro LibreOffice nejde vytvořit dočasnou složku v /tmp.");
       profile_ = folder;
-      const std::string profile = "-env:UserInstallation=file://" + profile_.string();
-      initialiseProfile(soffice, {profile});
-      addProfileSettings(profile_);
+      makeHeadlessProfile(profile_, kProgramDir, [&soffice](const std::filesystem::path& made) {
+        initialiseProfile(soffice, {profileArgument(made)});
+      });
       pid_ = spawnSoffice({soffice, "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
-                           "--nolockcheck", profile, accept});
+                           "--nolockcheck", profileArgument(profile_), accept});
     } else {
       if (!userProfileExists()) initialiseProfile(soffice, {});
       pid_ = spawnSoffice({soffice, "--nologo", "--nodefault", accept});

@@ -12,7 +12,8 @@
 namespace kalkora {
 
 // A soffice connected through UNO over a named pipe only we know.
-// Headless: started with a fresh profile in a temporary folder; the
+// Headless: started with a profile of ours in a temporary folder (a copy
+// of the template in the cache folder, see profile_template.h); the
 // destructor ends it (asks it to terminate, and kills its process group when
 // it does not within a few seconds, so no soffice outlives us) and removes
 // the profile. Window: started on the user's profile, so a LibreOffice the

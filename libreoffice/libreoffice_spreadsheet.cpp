@@ -1,7 +1,6 @@
 #include "libreoffice/libreoffice_spreadsheet.h"
 
 #include <com/sun/star/beans/PropertyValue.hpp>
-#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
@@ -13,21 +12,18 @@
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
-#include <com/sun/star/sheet/FormulaResult.hpp>
 #include <com/sun/star/sheet/XCalculatable.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
-#include <com/sun/star/table/XCell.hpp>
-#include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "libreoffice/batched_cells.h"
 #include "libreoffice/uno_text.h"
 #include "platform/error.h"
-#include "platform/number.h"
 
 namespace kalkora {
 namespace {
@@ -67,15 +63,20 @@ std::string filterFor(const std::string& path) {
   return it == filters.end() ? "" : it->second;
 }
 
-std::string cellName(int row, int column) {
-  return "na řádku " + std::to_string(row) + " a ve sloupci " + std::to_string(column);
-}
-
 class UnoSpreadsheet : public LibreOfficeSpreadsheet {
  public:
   UnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office, const Regional& regional, DocumentEnd end)
-      : office_(std::move(office)), regional_(regional), end_(end) {}
-  ~UnoSpreadsheet() override { close(); }
+      : office_(std::move(office)),
+        end_(end),
+        cells_([this](int position) { return spreadsheet(position); }, regional.decimalSeparator) {}
+  // Writes still waiting are sent (a document left open keeps them); a
+  // failure has nobody to go to here.
+  ~UnoSpreadsheet() override {
+    try {
+      close();
+    } catch (...) {
+    }
+  }
 
   void open(const std::string& path) override {
     close();
@@ -123,9 +124,11 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
   }
 
   void setCalculation(Calculation mode) override {
+    cells_.flush();
     try {
       Reference<css::sheet::XCalculatable>(openDocument(), UNO_QUERY_THROW)
           ->enableAutomaticCalculation(mode == Calculation::Automatic);
+      cells_.setManualCalculation(mode == Calculation::Manual);
     } catch (const css::uno::Exception& e) {
       raiseLibreOfficeError("LibreOffice nepřepnul přepočet sešitu.", e);
     }
@@ -140,38 +143,21 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
   }
 
   std::string readCell(int sheet, int row, int column) override {
-    try {
-      const Reference<css::table::XCell> c = cell(sheet, row, column);
-      switch (c->getType()) {
-        case css::table::CellContentType_EMPTY:
-          return "";
-        case css::table::CellContentType_VALUE:
-          return formatShortest(c->getValue(), regional_.decimalSeparator);
-        case css::table::CellContentType_FORMULA:
-          if (formulaResult(c) == css::sheet::FormulaResult::VALUE)
-            return formatShortest(c->getValue(), regional_.decimalSeparator);
-          [[fallthrough]];
-        default:
-          return fromUno(Reference<css::text::XTextRange>(c, UNO_QUERY_THROW)->getString());
-      }
-    } catch (const css::uno::Exception& e) {
-      raiseLibreOfficeError("LibreOffice nepřečetl buňku " + cellName(row, column) + ".", e);
-    }
+    checkCell(sheet, row, column);
+    return cells_.read(sheet, row, column);
   }
 
   void writeNumber(int sheet, int row, int column, double value) override {
-    try {
-      cell(sheet, row, column)->setValue(value);
-      written_ = true;
-    } catch (const css::uno::Exception& e) {
-      raiseLibreOfficeError("LibreOffice nezapsal buňku " + cellName(row, column) + ".", e);
-    }
+    checkCell(sheet, row, column);
+    cells_.write(sheet, row, column, value);
+    written_ = true;
   }
 
   // The text "0" typed into a cell becomes the number 0.
   void writeZeroText(int sheet, int row, int column) override { writeNumber(sheet, row, column, 0); }
 
   void storeTo(const std::string& path) override {
+    cells_.flush();
     try {
       std::string filter = filterFor(path);
       if (filter.empty()) filter = ownFilter();
@@ -185,9 +171,16 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
 
   bool written() const override { return written_; }
 
+  // The waiting writes go first, so a document left open shows them and a
+  // write LibreOffice refuses is reported; the document ends either way.
   void close() override {
-    if (end_ == DocumentEnd::Close) closeDocument();
-    forgetDocument();
+    try {
+      cells_.flush();
+    } catch (...) {
+      endDocument();
+      throw;
+    }
+    endDocument();
   }
 
  private:
@@ -208,15 +201,15 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
     return sheet;
   }
 
-  Reference<css::table::XCell> cell(int sheet, int row, int column) {
+  // A cell the exports may ask for: on an existing sheet, from row and column 1.
+  void checkCell(int sheet, int row, int column) {
     if (row < 1 || column < 1) throw Error("Buňka " + cellName(row, column) + " leží mimo list.");
-    return spreadsheet(sheet)->getCellByPosition(column - 1, row - 1);
+    spreadsheet(sheet);
   }
 
-  static sal_Int32 formulaResult(const Reference<css::table::XCell>& c) {
-    sal_Int32 type = 0;
-    Reference<css::beans::XPropertySet>(c, UNO_QUERY_THROW)->getPropertyValue("FormulaResultType2") >>= type;
-    return type;
+  void endDocument() noexcept {
+    if (end_ == DocumentEnd::Close) closeDocument();
+    forgetDocument();
   }
 
   // The filter the workbook was loaded with, so that it is stored as it came.
@@ -270,11 +263,11 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
     document_.clear();
     sheets_.clear();
     cachedSheets_.clear();
+    cells_.forget();
     written_ = false;
   }
 
   std::shared_ptr<const LibreOfficeProcess> office_;
-  Regional regional_;
   DocumentEnd end_;
   std::string path_;
   bool visible_ = false;
@@ -282,6 +275,7 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
   Reference<css::sheet::XSpreadsheetDocument> document_;
   Reference<css::container::XIndexAccess> sheets_;
   std::vector<Reference<css::sheet::XSpreadsheet>> cachedSheets_;
+  BatchedCells cells_;
 };
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <future>
+#include <optional>
 #include <filesystem>
 #include <regex>
 
@@ -10,6 +14,7 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/number.h"
+#include "testing/xlsx_test_support.h"
 #include "xlsx/xlsx_spreadsheet.h"
 
 namespace kalkora::e2e {
@@ -210,6 +215,86 @@ TEST(LibreOfficeEndToEnd, DamagedWorkbookIsReportedAndLeftAlone) {
   EXPECT_TRUE(dir.read("poskozeny.xls") == damaged);
   for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(dir.file("poskozeny.xls")).parent_path()))
     EXPECT_EQ(entry.path().filename().string().find(".bak."), std::string::npos) << entry.path();
+}
+
+// Cells go to LibreOffice in batches: a read gives what the writes left
+// (a formula's new value once calculation is automatic, its error text
+// too), a written run keeps the comments and hidden rows it crosses, and a
+// cell LibreOffice refuses is reported by the call that names it.
+TEST(LibreOfficeEndToEnd, BatchedCellsReadFreshAndKeepTheirNeighbours) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string path = dir.file("bunky.xlsx");
+  lxw_workbook* workbook = workbook_new(path.c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, "List");
+  worksheet_write_formula_num(sheet, 0, 5, "=1/G5", nullptr, 0);
+  worksheet_write_formula_num(sheet, 1, 5, "=IF(G5=0,\"nula\",G5)", nullptr, 0);
+  worksheet_write_formula_num(sheet, 2, 5, "=G1*2", nullptr, 0);
+  worksheet_write_comment(sheet, 1, 6, "Poznámka k buňce");
+  lxw_row_col_options hidden = {1, 0, 0};
+  worksheet_set_row_opt(sheet, 2, LXW_DEF_ROW_HEIGHT, nullptr, &hidden);
+  worksheet_write_string(sheet, 3, 6, "text", nullptr);
+  ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
+
+  const auto spreadsheet = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+  spreadsheet->open(path);
+  spreadsheet->setCalculation(Spreadsheet::Calculation::Manual);
+  EXPECT_EQ(spreadsheet->readCell(1, 3, 6), "0");
+  spreadsheet->writeNumber(1, 6, 6, 5);
+  for (int row : {1, 2, 3, 5}) spreadsheet->writeNumber(1, row, 7, row == 5 ? 0 : row);
+  EXPECT_EQ(spreadsheet->readCell(1, 4, 7), "text");
+  EXPECT_EQ(spreadsheet->readCell(1, 6, 6), "5");
+  spreadsheet->setCalculation(Spreadsheet::Calculation::Automatic);
+  EXPECT_EQ(spreadsheet->readCell(1, 1, 6), "#DIV/0!");
+  EXPECT_EQ(spreadsheet->readCell(1, 2, 6), "nula");
+  EXPECT_EQ(spreadsheet->readCell(1, 3, 6), "2");
+  for (int row : {1, 2, 3}) EXPECT_EQ(spreadsheet->readCell(1, row, 7), std::to_string(row));
+  // Past the sheet's end a write fails at once, not later with the batch.
+  EXPECT_THAT([&] { spreadsheet->writeNumber(1, 1, 20000, 1); },
+              ThrowsMessage<Error>(HasSubstr("nezapsal buňku na řádku 1 a ve sloupci 20000")));
+  EXPECT_THAT([&] { spreadsheet->readCell(1, 1, 20000); },
+              ThrowsMessage<Error>(HasSubstr("nepřečetl buňku na řádku 1 a ve sloupci 20000")));
+  spreadsheet->storeTo(dir.file("bunky.ods"));
+  spreadsheet->close();
+  EXPECT_NE(xlsx_test::PackageView(dir.read("bunky.ods")).part("content.xml").find("Poznámka k buňce"),
+            std::string::npos);
+}
+
+// A headless LibreOffice starts on a copy of a profile template kept in
+// the cache folder: two runs at once that both find none agree on one, it
+// carries our settings (made under a folder name with a space and accents),
+// and a damaged one is made anew.
+TEST(LibreOfficeEndToEnd, RunsShareOneProfileTemplateAndRemakeADamagedOne) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  // kalkora-cli inherits the cache folder; ours comes back at the end.
+  struct CacheFolder {
+    std::optional<std::string> previous;
+    explicit CacheFolder(const std::string& folder) {
+      if (const char* p = getenv("XDG_CACHE_HOME")) previous = p;
+      setenv("XDG_CACHE_HOME", folder.c_str(), 1);
+    }
+    ~CacheFolder() { previous ? setenv("XDG_CACHE_HOME", previous->c_str(), 1) : unsetenv("XDG_CACHE_HOME"); }
+  } cache(dir.file("mezipaměť uživatele"));
+  const auto exportTo = [&](const std::string& output) {
+    return runExport(KALKORA_EXAMPLE_WORKBOOK, {"--backend", "libreoffice", "--output", dir.file(output)});
+  };
+  auto first = std::async(std::launch::async, exportTo, "prvni.xlsx");
+  const CliResult second = exportTo("druhy.xlsx");
+  EXPECT_EQ(first.get().exitCode, 0);
+  EXPECT_EQ(second.exitCode, 0) << second.err;
+  std::vector<std::filesystem::path> templates;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.file("mezipaměť uživatele/kalkora-import")))
+    templates.push_back(entry.path());
+  ASSERT_EQ(templates.size(), 1u);
+  const std::string settings = (templates[0] / "user" / "registrymodifications.xcu").string();
+  const std::string whole = xlsx_test::readBytes(settings);
+  EXPECT_THAT(whole, HasSubstr("UseDocumentOOoLockFile"));
+  EXPECT_THAT(whole, HasSubstr("ooSetupLastVersion"));
+
+  xlsx_test::writeBytes(settings, whole.substr(0, whole.size() / 2));
+  EXPECT_EQ(exportTo("treti.xlsx").exitCode, 0);
+  EXPECT_TRUE(xlsx_test::readBytes(settings) == whole);
 }
 
 }  // namespace kalkora::e2e

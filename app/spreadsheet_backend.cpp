@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/dialogs.h"
 #include "app/libreoffice_file_session.h"
 #include "libreoffice/libreoffice.h"
 #include "export/marking_column.h"
@@ -120,6 +121,18 @@ std::unique_ptr<Spreadsheet> LibreOfficeWindowSession::spreadsheet() {
   if (!libreOfficeHasWindows()) return makeLibreOfficeFileSpreadsheet(impl_->files, impl_->regional, std::nullopt);
   if (!impl_->office || !impl_->office->answers()) impl_->office = startLibreOffice(LibreOfficeKind::Window);
   return impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen);
+}
+
+MakeSpreadsheet makeWindowSpreadsheets(Backend chosen, FileSystem& files, const Regional& regional, Dialogs& dialogs,
+                                       LibreOfficeWindowSession& libreOffice) {
+  return [chosen, &files, regional, &dialogs, &libreOffice] {
+    return makeChoosingSpreadsheet(
+        chosen,
+        [&files, regional, &dialogs] {
+          return makeFileSpreadsheet(files, regional, [&dialogs](const std::string& path) { dialogs.openInShell(path); });
+        },
+        [&libreOffice] { return libreOffice.spreadsheet(); });
+  };
 }
 
 std::unique_ptr<Spreadsheet> makeFileSpreadsheet(FileSystem& files, const Regional& regional,

@@ -9,6 +9,7 @@
 
 namespace kalkora {
 
+class Dialogs;
 class FileSystem;
 class IniFile;
 
@@ -74,5 +75,12 @@ class LibreOfficeWindowSession {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+// The window program's spreadsheets: an .xlsx/.xlsm workbook is written as a
+// file and then opened in the user's spreadsheet program (dialogs' shell),
+// unless LibreOffice was chosen; an .xls/.ods one, or any with LibreOffice
+// chosen, is filled in the session's LibreOffice window and left open there.
+MakeSpreadsheet makeWindowSpreadsheets(Backend chosen, FileSystem& files, const Regional& regional, Dialogs& dialogs,
+                                       LibreOfficeWindowSession& libreOffice);
 
 }  // namespace kalkora

@@ -38,20 +38,8 @@ int main(int argc, char** argv) {
   }();
   kalkora::TForm1 form1(dialogs, fs, regional, settings);
   dialogs.setParent(&form1);
-  // An .xlsx/.xlsm export writes the workbook file and then opens it in the
-  // user's spreadsheet program, unless the settings choose LibreOffice; an
-  // .xls/.ods one fills the workbook in LibreOffice's window and leaves it
-  // open there for the user to save.
   kalkora::LibreOfficeWindowSession libreOffice(fs, regional);
-  form1.setSpreadsheetFactory([&] {
-    return kalkora::makeChoosingSpreadsheet(
-        chosen,
-        [&] {
-          return kalkora::makeFileSpreadsheet(fs, regional,
-                                              [&](const std::string& path) { dialogs.openInShell(path); });
-        },
-        [&] { return libreOffice.spreadsheet(); });
-  });
+  form1.setSpreadsheetFactory(kalkora::makeWindowSpreadsheets(chosen, fs, regional, dialogs, libreOffice));
   form1.show();
   return QApplication::exec();
 }

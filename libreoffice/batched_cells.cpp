@@ -3,6 +3,7 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/chart/XChartDataArray.hpp>
 #include <com/sun/star/sheet/FormulaResult.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
@@ -43,12 +44,14 @@ std::string cellName(int row, int column) {
 std::string BatchedCells::read(int sheet, int row, int column) {
   if (const auto w = waiting_.find({sheet, column, row}); w != waiting_.end())
     return formatShortest(w->second, separator_);
+  // A cell past the sheet's end is asked on its own, which reports it.
+  if (!onSheet(sheet, row, column)) return readOne(sheet, row, column);
   try {
     const std::optional<std::string>& text = block(sheet, row, column)[(row - 1) % kBlockRows];
     if (text) return *text;
   } catch (const css::uno::Exception&) {
-    // A block that reaches past the sheet's last row: the cell on its own
-    // says whether it is there.
+    // Whatever LibreOffice has against the block, the cell on its own
+    // either answers or says what it is.
   }
   return readOne(sheet, row, column);
 }
@@ -62,8 +65,9 @@ const BatchedCells::Block& BatchedCells::block(int sheet, int row, int column) {
   if (const auto known = blocks_.find(key); known != blocks_.end()) return known->second;
   flush();
   const int first = blockOf(row) * kBlockRows + 1;
-  const Sequence<Sequence<Any>> data = columnRange<css::sheet::XCellRangeData>(sheet_(sheet), column, first, first + kBlockRows - 1)
-                                                ->getDataArray();
+  const int last = std::min(first + kBlockRows - 1, size_.at(sheet).first);
+  const Sequence<Sequence<Any>> data =
+      columnRange<css::sheet::XCellRangeData>(sheet_(sheet), column, first, last)->getDataArray();
   Block texts(kBlockRows);
   for (sal_Int32 i = 0; i < data.getLength() && i < kBlockRows; ++i) {
     const Any& value = data[i][0];
@@ -99,7 +103,25 @@ std::string BatchedCells::readOne(int sheet, int row, int column) {
   }
 }
 
+// A sheet's rows and columns, asked once; false also when LibreOffice does
+// not say, so that the cell goes on its own.
+bool BatchedCells::onSheet(int sheet, int row, int column) {
+  auto known = size_.find(sheet);
+  if (known == size_.end()) {
+    try {
+      const auto all = Reference<css::sheet::XCellRangeAddressable>(sheet_(sheet), UNO_QUERY_THROW)->getRangeAddress();
+      known = size_.emplace(sheet, std::pair{all.EndRow + 1, all.EndColumn + 1}).first;
+    } catch (const css::uno::Exception&) {
+      return false;
+    }
+  }
+  return row <= known->second.first && column <= known->second.second;
+}
+
 void BatchedCells::write(int sheet, int row, int column, double value) {
+  // LibreOffice refuses a cell past the sheet's end at once, as a single
+  // cell's write would.
+  if (!onSheet(sheet, row, column)) return writeRun(sheet, column, row, {value});
   waiting_[{sheet, column, row}] = value;
   if (!manual_) {
     blocks_.clear();
@@ -162,6 +184,7 @@ void BatchedCells::setManualCalculation(bool manual) {
 void BatchedCells::forget() {
   waiting_.clear();
   blocks_.clear();
+  size_.clear();
   manual_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace kalkora {
@@ -44,6 +45,7 @@ class BatchedCells {
   // One block's texts; none where the cell has to be asked on its own.
   using Block = std::vector<std::optional<std::string>>;
 
+  bool onSheet(int sheet, int row, int column);
   const Block& block(int sheet, int row, int column);
   std::string readOne(int sheet, int row, int column);
   bool writeAtOnce(int sheet, int column, int firstRow, const std::vector<double>& values);
@@ -54,6 +56,7 @@ class BatchedCells {
   bool manual_ = false;
   std::map<Key, double> waiting_;
   std::map<Key, Block> blocks_;
+  std::map<int, std::pair<int, int>> size_;  // rows, columns of a sheet
 };
 
 }  // namespace kalkora

@@ -374,7 +374,8 @@ TEST(LibreOfficeEndToEnd, WorkbookWithLinksAndMacrosIsFilledAndKeepsThem) {
 
 // Cells go to LibreOffice in batches: a read gives what the writes left
 // (a formula's new value once calculation is automatic, its error text
-// too), and a written run keeps the comments and hidden rows it crosses.
+// too), a written run keeps the comments and hidden rows it crosses, and a
+// cell LibreOffice refuses is reported by the call that names it.
 TEST(LibreOfficeEndToEnd, BatchedCellsReadFreshAndKeepTheirNeighbours) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
@@ -403,6 +404,11 @@ TEST(LibreOfficeEndToEnd, BatchedCellsReadFreshAndKeepTheirNeighbours) {
   EXPECT_EQ(spreadsheet->readCell(1, 2, 6), "nula");
   EXPECT_EQ(spreadsheet->readCell(1, 3, 6), "2");
   for (int row : {1, 2, 3}) EXPECT_EQ(spreadsheet->readCell(1, row, 7), std::to_string(row));
+  // Past the sheet's end a write fails at once, not later with the batch.
+  EXPECT_THAT([&] { spreadsheet->writeNumber(1, 1, 20000, 1); },
+              ThrowsMessage<Error>(HasSubstr("nezapsal buňku na řádku 1 a ve sloupci 20000")));
+  EXPECT_THAT([&] { spreadsheet->readCell(1, 1, 20000); },
+              ThrowsMessage<Error>(HasSubstr("nepřečetl buňku na řádku 1 a ve sloupci 20000")));
   spreadsheet->storeTo(dir.file("bunky.ods"));
   spreadsheet->close();
   EXPECT_NE(xlsx_test::PackageView(dir.read("bunky.ods")).part("content.xml").find("Poznámka k buňce"),

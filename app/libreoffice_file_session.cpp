@@ -14,8 +14,12 @@ namespace {
 class LibreOfficeFileSpreadsheet : public Spreadsheet {
  public:
   LibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional, std::optional<std::string> outputPath,
-                             std::shared_ptr<LibreOffice> office)
-      : files_(files), regional_(regional), outputPath_(std::move(outputPath)), office_(std::move(office)) {}
+                             std::shared_ptr<LibreOffice> office, std::function<void(const std::string&)> showFile)
+      : files_(files),
+        regional_(regional),
+        outputPath_(std::move(outputPath)),
+        showFile_(std::move(showFile)),
+        office_(std::move(office)) {}
 
   void open(const std::string& path) override {
     checkNotHeldOpen(files_, path);
@@ -46,22 +50,27 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
       checkNotHeldOpen(files_, *outputPath_);
       files_.writeFile(*outputPath_, storedBytes(*outputPath_));
     } else if (document().written()) {
-      // Another program may have saved the workbook since we read it;
-      // storing ours over it would lose that work.
-      if (files_.readFile(path_) != original_)
-        throw Error("Sešit " + path_ + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; "
-                    "spusťte ho znovu.");
-      const std::string stored = storedBytes(path_);
-      files_.writeFile(backupPath_, original_);
-      files_.writeFile(path_, stored);
-      removeOldBackups(files_, path_);
+      writeInPlace();
     }
     document_->close();
     document_.reset();
     office_.reset();
+    if (visible_ && showFile_) showFile_(outputPath_.value_or(path_));
   }
 
  private:
+  // Another program may have saved the workbook since we read it; storing
+  // ours over it would lose that work.
+  void writeInPlace() {
+    if (files_.readFile(path_) != original_)
+      throw Error("Sešit " + path_ + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; "
+                  "spusťte ho znovu.");
+    const std::string stored = storedBytes(path_);
+    files_.writeFile(backupPath_, original_);
+    files_.writeFile(path_, stored);
+    removeOldBackups(files_, path_);
+  }
+
   LibreOfficeSpreadsheet& document() {
     if (!document_) throw Error("Není otevřený žádný sešit.");
     return *document_;
@@ -87,6 +96,7 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
   FileSystem& files_;
   Regional regional_;
   std::optional<std::string> outputPath_;
+  std::function<void(const std::string&)> showFile_;
   bool visible_ = false;
   std::string path_, original_, backupPath_;
   std::shared_ptr<LibreOffice> office_;
@@ -97,8 +107,10 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
 
 std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,
                                                              const std::optional<std::string>& outputPath,
-                                                             std::shared_ptr<LibreOffice> office) {
-  return std::make_unique<LibreOfficeFileSpreadsheet>(files, regional, outputPath, std::move(office));
+                                                             std::shared_ptr<LibreOffice> office,
+                                                             std::function<void(const std::string&)> showFile) {
+  return std::make_unique<LibreOfficeFileSpreadsheet>(files, regional, outputPath, std::move(office),
+                                                      std::move(showFile));
 }
 
 }  // namespace kalkora

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,9 +21,12 @@ class LibreOffice;
 // either way through a temporary file that then replaces the target. A
 // workbook another program holds open is refused before LibreOffice starts;
 // one that another program saved meanwhile is not overwritten. A
-// LibreOffice given is used instead and left running.
+// LibreOffice given is used instead and left running. showFile is called
+// with the stored workbook when it was made visible (the window program
+// opens it in the user's spreadsheet program, as with the file backend).
 std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,
                                                              const std::optional<std::string>& outputPath,
-                                                             std::shared_ptr<LibreOffice> office = nullptr);
+                                                             std::shared_ptr<LibreOffice> office = nullptr,
+                                                             std::function<void(const std::string&)> showFile = {});
 
 }  // namespace kalkora

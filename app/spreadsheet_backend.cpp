@@ -109,16 +109,19 @@ std::unique_ptr<Spreadsheet> makeBatchSpreadsheet(FileSystem& files, const Regio
 struct LibreOfficeWindowSession::Impl {
   FileSystem& files;
   Regional regional;
+  std::function<void(const std::string&)> showFile;
   std::shared_ptr<LibreOffice> office;
 };
 
-LibreOfficeWindowSession::LibreOfficeWindowSession(FileSystem& files, const Regional& regional)
-    : impl_(std::make_unique<Impl>(Impl{files, regional, {}})) {}
+LibreOfficeWindowSession::LibreOfficeWindowSession(FileSystem& files, const Regional& regional,
+                                                   std::function<void(const std::string&)> showFile)
+    : impl_(std::make_unique<Impl>(Impl{files, regional, std::move(showFile), {}})) {}
 
 LibreOfficeWindowSession::~LibreOfficeWindowSession() = default;
 
 std::unique_ptr<Spreadsheet> LibreOfficeWindowSession::spreadsheet() {
-  if (!libreOfficeHasWindows()) return makeLibreOfficeFileSpreadsheet(impl_->files, impl_->regional, std::nullopt);
+  if (!libreOfficeHasWindows())
+    return makeLibreOfficeFileSpreadsheet(impl_->files, impl_->regional, std::nullopt, nullptr, impl_->showFile);
   if (!impl_->office || !impl_->office->answers()) impl_->office = startLibreOffice(LibreOfficeKind::Window);
   return impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen);
 }

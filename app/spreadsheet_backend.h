@@ -64,10 +64,13 @@ std::unique_ptr<Spreadsheet> makeBatchSpreadsheet(FileSystem& files, const Regio
 // never ended by us. Its spreadsheets leave the workbook open and unsaved
 // in LibreOffice's window, and the next export writes into that open
 // document. A LibreOffice without windows (libreoffice-calc-nogui) fills the
-// workbook file as kalkora-cli does instead, in place with a backup.
+// workbook file as kalkora-cli does instead, in place with a backup, and the
+// file is then shown as the file backend shows it.
 class LibreOfficeWindowSession {
  public:
-  LibreOfficeWindowSession(FileSystem& files, const Regional& regional);
+  // showFile opens a filled workbook file for the user (without windows).
+  LibreOfficeWindowSession(FileSystem& files, const Regional& regional,
+                           std::function<void(const std::string&)> showFile);
   ~LibreOfficeWindowSession();
   std::unique_ptr<Spreadsheet> spreadsheet();
 

@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
   }();
   kalkora::TForm1 form1(dialogs, fs, regional, settings);
   dialogs.setParent(&form1);
-  kalkora::LibreOfficeWindowSession libreOffice(fs, regional);
+  kalkora::LibreOfficeWindowSession libreOffice(fs, regional,
+                                               [&](const std::string& path) { dialogs.openInShell(path); });
   form1.setSpreadsheetFactory(kalkora::makeWindowSpreadsheets(chosen, fs, regional, dialogs, libreOffice));
   form1.show();
   return QApplication::exec();

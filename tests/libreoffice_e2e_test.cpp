@@ -266,6 +266,34 @@ TEST(LibreOfficeEndToEnd, ASecondExportWritesIntoTheDocumentLeftOpen) {
   fresh->close();
 }
 
+// Without LibreOffice's windows the window program fills the workbook file in
+// place, as kalkora-cli does, and then shows the file as the file backend does.
+TEST(LibreOfficeEndToEnd, AWorkbookFilledInPlaceForTheWindowIsShownAfterwards) {
+  SKIP_WITHOUT_LIBREOFFICE();
+  ScratchDir dir;
+  const std::string ods = dir.file("kalkora.ods");
+  {
+    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+    converter->open(KALKORA_EXAMPLE_WORKBOOK);
+    converter->storeTo(ods);
+    converter->close();
+  }
+  DiskFileSystem fs;
+  std::vector<std::string> shown;
+  const auto spreadsheet = makeLibreOfficeFileSpreadsheet(fs, Regional{}, std::nullopt, LibreOfficeEnvironment::office,
+                                                          [&](const std::string& path) { shown.push_back(path); });
+  spreadsheet->setVisible(true);
+  spreadsheet->open(ods);
+  spreadsheet->writeNumber(2, 30, 7, 111);
+  EXPECT_TRUE(shown.empty());
+  spreadsheet->close();
+  EXPECT_EQ(shown, std::vector<std::string>{ods});
+  const auto stored = LibreOfficeEnvironment::office->spreadsheet(Regional{});
+  stored->open(ods);
+  EXPECT_EQ(stored->readCell(2, 30, 7), "111");
+  stored->close();
+}
+
 // A file that is no workbook: a Czech message, exit code 1, the file as it
 // was and no backup beside it.
 TEST(LibreOfficeEndToEnd, DamagedWorkbookIsReportedAndLeftAlone) {

@@ -59,7 +59,9 @@ class LibreOfficeWindowTest : public MainWindowTest {
     const std::string examples = KALKORA_EXAMPLES_DIR;
     for (const char* name : {"obraty.csv", "list_rozvaha.txt", "list_vysledovka.txt"})
       fs.files["/d/" + std::string(name)] = slurp(examples + "/" + name);
-    session = std::make_unique<LibreOfficeWindowSession>(fs, Regional{});
+    session = std::make_unique<LibreOfficeWindowSession>(fs, Regional{}, [this](const std::string& path) {
+      dialogs.openInShell(path);
+    });
     form->setSpreadsheetFactory(makeWindowSpreadsheets(Backend::File, fs, Regional{}, dialogs, *session));
     Parameters& p = form->workspace().params;
     p.workbookPath = xls;

@@ -28,7 +28,11 @@ void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string
 
 void loadPartInPlace(pugi::xml_document& doc, std::string& bytes, const std::string& workbook,
                      const std::string& part) {
-  checkLoaded(doc, doc.load_buffer_inplace(bytes.data(), bytes.size(), kPartOptions), workbook, part);
+  // A text that comes first in its element (a cell's value, a formula) is
+  // kept in the element instead of a node of its own: a third fewer nodes
+  // in a big worksheet. It is written back as it stood.
+  checkLoaded(doc, doc.load_buffer_inplace(bytes.data(), bytes.size(), kPartOptions | pugi::parse_embed_pcdata),
+              workbook, part);
 }
 
 std::string savePart(const pugi::xml_document& doc, size_t sizeHint) {

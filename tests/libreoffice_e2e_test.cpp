@@ -459,6 +459,12 @@ TEST(LibreOfficeEndToEnd, RunsShareOneProfileTemplateAndRemakeADamagedOne) {
     }
     ~CacheFolder() { previous ? setenv("XDG_CACHE_HOME", previous->c_str(), 1) : unsetenv("XDG_CACHE_HOME"); }
   } cache(dir.file("mezipaměť uživatele"));
+  // Left by an earlier LibreOffice, and by a run killed while making one.
+  const std::filesystem::path leftovers = dir.file("mezipaměť uživatele/kalkora-import");
+  std::filesystem::create_directories(leftovers / "libreoffice-profile-1-2" / "user");
+  std::filesystem::create_directories(leftovers / ".libreoffice-profile-AbCd12");
+  std::filesystem::last_write_time(leftovers / ".libreoffice-profile-AbCd12",
+                                   std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
   const auto exportTo = [&](const std::string& output) {
     return runExport(KALKORA_EXAMPLE_WORKBOOK, {"--backend", "libreoffice", "--output", dir.file(output)});
   };

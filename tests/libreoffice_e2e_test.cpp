@@ -272,12 +272,7 @@ TEST(LibreOfficeEndToEnd, AWorkbookFilledInPlaceForTheWindowIsShownAfterwards) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
   const std::string ods = dir.file("kalkora.ods");
-  {
-    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
-    converter->open(KALKORA_EXAMPLE_WORKBOOK);
-    converter->storeTo(ods);
-    converter->close();
-  }
+  convert(KALKORA_EXAMPLE_WORKBOOK, {ods});
   DiskFileSystem fs;
   std::vector<std::string> shown;
   const auto spreadsheet = makeLibreOfficeFileSpreadsheet(fs, Regional{}, std::nullopt, LibreOfficeEnvironment::office,

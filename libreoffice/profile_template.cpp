@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 
@@ -92,11 +93,27 @@ std::string templateName(const std::string& programDir) {
          std::to_string(program.st_mtim.tv_nsec);
 }
 
+// What earlier LibreOffice versions left in the cache folder goes when a
+// new template is made: their templates, and build folders of runs that
+// were killed while making one (old enough that no run is still at it).
+void removeLeftovers(const fs::path& target) {
+  using namespace std::chrono_literals;
+  const auto stale = fs::file_time_type::clock::now() - 1h;
+  std::error_code ignored;
+  for (const auto& entry : fs::directory_iterator(target.parent_path(), ignored)) {
+    const std::string name = entry.path().filename().string();
+    const bool oldTemplate = name.starts_with("libreoffice-profile-") && entry.path() != target;
+    const bool abandoned = name.starts_with(".libreoffice-profile-") && entry.last_write_time(ignored) < stale;
+    if (oldTemplate || abandoned) fs::remove_all(entry.path(), ignored);
+  }
+}
+
 // Makes the template in a folder beside it and renames it into place. A
 // damaged one in the way is removed first; one that another run put there
 // meanwhile is taken as it is.
 void makeTemplate(const fs::path& target, const std::string& settings, const InitialiseProfile& initialise) {
   fs::create_directories(target.parent_path());
+  removeLeftovers(target);
   std::string pattern = (target.parent_path() / ".libreoffice-profile-XXXXXX").string();
   if (!mkdtemp(pattern.data())) return;
   const fs::path building = pattern;

@@ -272,12 +272,7 @@ TEST(LibreOfficeEndToEnd, AWorkbookFilledInPlaceForTheWindowIsShownAfterwards) {
   SKIP_WITHOUT_LIBREOFFICE();
   ScratchDir dir;
   const std::string ods = dir.file("kalkora.ods");
-  {
-    const auto converter = LibreOfficeEnvironment::office->spreadsheet(Regional{});
-    converter->open(KALKORA_EXAMPLE_WORKBOOK);
-    converter->storeTo(ods);
-    converter->close();
-  }
+  convert(KALKORA_EXAMPLE_WORKBOOK, {ods});
   DiskFileSystem fs;
   std::vector<std::string> shown;
   const auto spreadsheet = makeLibreOfficeFileSpreadsheet(fs, Regional{}, std::nullopt, LibreOfficeEnvironment::office,
@@ -459,6 +454,12 @@ TEST(LibreOfficeEndToEnd, RunsShareOneProfileTemplateAndRemakeADamagedOne) {
     }
     ~CacheFolder() { previous ? setenv("XDG_CACHE_HOME", previous->c_str(), 1) : unsetenv("XDG_CACHE_HOME"); }
   } cache(dir.file("mezipaměť uživatele"));
+  // Left by an earlier LibreOffice, and by a run killed while making one.
+  const std::filesystem::path leftovers = dir.file("mezipaměť uživatele/kalkora-import");
+  std::filesystem::create_directories(leftovers / "libreoffice-profile-1-2" / "user");
+  std::filesystem::create_directories(leftovers / ".libreoffice-profile-AbCd12");
+  std::filesystem::last_write_time(leftovers / ".libreoffice-profile-AbCd12",
+                                   std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
   const auto exportTo = [&](const std::string& output) {
     return runExport(KALKORA_EXAMPLE_WORKBOOK, {"--backend", "libreoffice", "--output", dir.file(output)});
   };

@@ -67,9 +67,9 @@ void widenSpans(pugi::xml_node row, int column) {
 
 }  // namespace
 
-WorksheetXml::WorksheetXml(std::string xml, std::string workbook, std::string sheetName, std::string part)
-    : text_(std::move(xml)), workbook_(std::move(workbook)), sheetName_(std::move(sheetName)), size_(text_.size()) {
-  loadPartInPlace(doc_, text_, workbook_, part);
+WorksheetXml::WorksheetXml(XmlText xml, std::string workbook, std::string sheetName, std::string part)
+    : workbook_(std::move(workbook)), sheetName_(std::move(sheetName)), size_(xml.size) {
+  loadPartInPlace(doc_, std::move(xml), workbook_, part);
   const pugi::xml_node root = doc_.document_element();
   prefix_ = prefixOf(root);
   fName_ = name("f");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "xlsx/cell_reference.h"
+#include "xlsx/xml_part.h"
 
 namespace kalkora {
 
@@ -24,8 +25,11 @@ struct StoredValue {
 // row is touched), so reading or writing a cell costs O(log n).
 class WorksheetXml {
  public:
-  // workbook and sheetName only name things in messages.
-  WorksheetXml(std::string xml, std::string workbook, std::string sheetName, std::string part);
+  // workbook and sheetName only name things in messages. The document is
+  // parsed in the text it is given.
+  WorksheetXml(XmlText xml, std::string workbook, std::string sheetName, std::string part);
+  WorksheetXml(std::string_view xml, std::string workbook, std::string sheetName, std::string part)
+      : WorksheetXml(XmlText(xml), std::move(workbook), std::move(sheetName), std::move(part)) {}
 
   StoredValue cell(int row, int column);
   // Makes the cell hold the number: its style stays (a new cell takes the
@@ -73,7 +77,6 @@ class WorksheetXml {
     std::string style;
   };
 
-  std::string text_;  // the part as read; the document is parsed in it
   pugi::xml_document doc_;
   std::string workbook_;
   std::string sheetName_;

@@ -82,11 +82,11 @@ XlsxWorkbook::Sheet& XlsxWorkbook::sheet(int position) {
 
 WorksheetXml& XlsxWorkbook::worksheet(int position) {
   Sheet& s = sheet(position);
-  if (!s.xml) parse(s, package_.read(s.part));
+  if (!s.xml) parse(s, package_.readXml(s.part));
   return *s.xml;
 }
 
-void XlsxWorkbook::parse(Sheet& s, std::string xml) {
+void XlsxWorkbook::parse(Sheet& s, XmlText xml) {
   s.xml = std::make_unique<WorksheetXml>(std::move(xml), path_, s.entry.name, s.part);
 }
 
@@ -129,19 +129,19 @@ std::string XlsxWorkbook::save() {
 // side by side, together with the sheet written (position; 0 for none).
 // Each part is unpacked once: the text that shows formulas is the one parsed.
 void XlsxWorkbook::parseFormulaSheets(int position) {
-  std::vector<std::pair<Sheet*, std::string>> pending;
+  std::vector<std::pair<Sheet*, XmlText>> pending;
   for (size_t i = 0; i < sheets_.size(); ++i) {
     Sheet& s = sheets_[i];
     if (s.xml || s.withoutFormulas) continue;
-    std::string xml = package_.read(s.part);
-    if (static_cast<int>(i + 1) != position && !WorksheetXml::mayHoldFormulas(xml)) {
+    XmlText xml = package_.readXml(s.part);
+    if (static_cast<int>(i + 1) != position && !WorksheetXml::mayHoldFormulas(xml.view())) {
       s.withoutFormulas = true;
       continue;
     }
     pending.emplace_back(&s, std::move(xml));
   }
   runSideBySide(
-      pending.size(), [&](size_t k) { return pending[k].second.size() >= kSideBySideSize; },
+      pending.size(), [&](size_t k) { return pending[k].second.size >= kSideBySideSize; },
       [&](size_t k) { parse(*pending[k].first, std::move(pending[k].second)); });
 }
 

@@ -56,7 +56,7 @@ class XlsxWorkbook {
   void requireOwnPartPerSheet(const std::vector<Relationship>& relationships, const std::string& relsPart) const;
   Sheet& sheet(int position);
   WorksheetXml& worksheet(int position);
-  void parse(Sheet& s, std::string xml);
+  void parse(Sheet& s, XmlText xml);
   void parseFormulaSheets(int position);
   void finishWorksheets();
   void dropCalcChainCells();

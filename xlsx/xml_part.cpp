@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <cstring>
+#include <new>
+
 #include "platform/cp1250.h"
 #include "platform/error.h"
 
@@ -26,12 +29,20 @@ void loadPart(pugi::xml_document& doc, std::string_view bytes, const std::string
   checkLoaded(doc, doc.load_buffer(bytes.data(), bytes.size(), kPartOptions), workbook, part);
 }
 
-void loadPartInPlace(pugi::xml_document& doc, std::string& bytes, const std::string& workbook,
-                     const std::string& part) {
+XmlText::XmlText(size_t n) : bytes(static_cast<char*>(pugi::get_memory_allocation_function()(n == 0 ? 1 : n))), size(n) {
+  if (!bytes) throw std::bad_alloc();
+}
+
+XmlText::XmlText(std::string_view text) : XmlText(text.size()) {
+  if (!text.empty()) std::memcpy(bytes.get(), text.data(), text.size());
+}
+
+void loadPartInPlace(pugi::xml_document& doc, XmlText text, const std::string& workbook, const std::string& part) {
   // A text that comes first in its element (a cell's value, a formula) is
   // kept in the element instead of a node of its own: a third fewer nodes
   // in a big worksheet. It is written back as it stood.
-  checkLoaded(doc, doc.load_buffer_inplace(bytes.data(), bytes.size(), kPartOptions | pugi::parse_embed_pcdata),
+  const size_t size = text.size;
+  checkLoaded(doc, doc.load_buffer_inplace_own(text.bytes.release(), size, kPartOptions | pugi::parse_embed_pcdata),
               workbook, part);
 }
 

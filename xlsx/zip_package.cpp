@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "xlsx/deflated_part.h"
@@ -15,38 +15,35 @@
 namespace kalkora {
 namespace {
 
-struct Inflated {
-  bool ok = false;
-  std::string content;
-};
+enum class Inflated { NotDeflated, Failed, Done };
 
 // A deflated part is read compressed and inflated by libdeflate, several
 // times faster than libzip's own zlib path; the size and CRC from the
-// directory are checked as libzip would. nullopt for any other kind of entry.
-std::optional<Inflated> inflateDeflated(zip_t* archive, std::int64_t index, const zip_stat_t& st) {
+// directory are checked as libzip would. NotDeflated for any other kind of
+// entry.
+Inflated inflateDeflated(zip_t* archive, std::int64_t index, const zip_stat_t& st,
+                         const std::function<char*(size_t)>& into) {
   const zip_uint64_t needed = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
-  if ((st.valid & needed) != needed || st.comp_method != ZIP_CM_DEFLATE) return std::nullopt;
-  if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE) return std::nullopt;
-  Inflated result;
+  if ((st.valid & needed) != needed || st.comp_method != ZIP_CM_DEFLATE) return Inflated::NotDeflated;
+  if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE) return Inflated::NotDeflated;
   std::string compressed(st.comp_size, '\0');
   zip_int64_t got = -1;
   {
     const ZipFile file(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), ZIP_FL_COMPRESSED));
-    if (!file) return result;
+    if (!file) return Inflated::Failed;
     got = zip_fread(file.get(), compressed.data(), compressed.size());
   }
-  if (got != static_cast<zip_int64_t>(compressed.size())) return result;
+  if (got != static_cast<zip_int64_t>(compressed.size())) return Inflated::Failed;
   const std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> decompressor(
       libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
-  if (!decompressor) return result;
-  result.content.resize(st.size);
+  if (!decompressor) return Inflated::Failed;
+  char* content = into(st.size);
   size_t inflated = 0;
-  if (libdeflate_deflate_decompress(decompressor.get(), compressed.data(), compressed.size(), result.content.data(),
-                                    result.content.size(), &inflated) != LIBDEFLATE_SUCCESS ||
-      inflated != st.size || libdeflate_crc32(0, result.content.data(), result.content.size()) != st.crc)
-    return result;
-  result.ok = true;
-  return result;
+  if (libdeflate_deflate_decompress(decompressor.get(), compressed.data(), compressed.size(), content, st.size,
+                                    &inflated) != LIBDEFLATE_SUCCESS ||
+      inflated != st.size || libdeflate_crc32(0, content, st.size) != st.crc)
+    return Inflated::Failed;
+  return Inflated::Done;
 }
 
 std::string mebibytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
@@ -177,26 +174,45 @@ std::int64_t ZipPackage::indexOf(std::string_view part) const {
 bool ZipPackage::contains(std::string_view part) const { return indexOf(part) >= 0; }
 
 std::string ZipPackage::read(std::string_view part) const {
+  std::string content;
+  readInto(part, [&](size_t size) {
+    content.resize(size);
+    return content.data();
+  });
+  return content;
+}
+
+XmlText ZipPackage::readXml(std::string_view part) const {
+  XmlText text;
+  readInto(part, [&](size_t size) {
+    text = XmlText(size);
+    return text.bytes.get();
+  });
+  return text;
+}
+
+void ZipPackage::readInto(std::string_view part, const std::function<char*(size_t)>& into) const {
   const std::int64_t i = indexOf(part);
   const std::string damaged = "Sešit " + path_ + " je poškozený: část " + std::string(part) + " ";
   if (i < 0) throw Error(damaged + "chybí.");
-  if (const auto it = replaced_.find(i); it != replaced_.end()) return it->second;
+  if (const auto it = replaced_.find(i); it != replaced_.end()) {
+    std::memcpy(into(it->second.size()), it->second.data(), it->second.size());
+    return;
+  }
   zip_stat_t st;
   if (zip_stat_index(archive_.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
     throw Error(damaged + "nelze přečíst.");
-  if (auto inflated = inflateDeflated(archive_.get(), i, st)) {
-    if (!inflated->ok) throw Error(damaged + "nelze přečíst.");
-    return std::move(inflated->content);
+  if (const Inflated inflated = inflateDeflated(archive_.get(), i, st, into); inflated != Inflated::NotDeflated) {
+    if (inflated == Inflated::Failed) throw Error(damaged + "nelze přečíst.");
+    return;
   }
   const ZipFile file(zip_fopen_index(archive_.get(), static_cast<zip_uint64_t>(i), 0));
   if (!file) throw Error(damaged + "nelze přečíst.");
   // Never more than the size checked against the limits, whatever the data holds.
-  std::string content(st.size, '\0');
-  const zip_int64_t got = zip_fread(file.get(), content.data(), content.size());
+  const zip_int64_t got = zip_fread(file.get(), into(st.size), st.size);
   char extra;
   const zip_int64_t more = zip_fread(file.get(), &extra, 1);
-  if (got != static_cast<zip_int64_t>(content.size()) || more != 0) throw Error(damaged + "nelze přečíst.");
-  return content;
+  if (got != static_cast<zip_int64_t>(st.size) || more != 0) throw Error(damaged + "nelze přečíst.");
 }
 
 void ZipPackage::replace(std::string_view part, std::string content) {

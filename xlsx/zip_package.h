@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "xlsx/xml_part.h"
 #include "xlsx/zip_handles.h"
 
 namespace kalkora {
@@ -37,6 +39,8 @@ class ZipPackage {
   bool contains(std::string_view part) const;
   // The part's bytes; raises Error when it is missing or cannot be unpacked.
   std::string read(std::string_view part) const;
+  // The same, for a document to parse in place and keep.
+  XmlText readXml(std::string_view part) const;
   // Gives an existing part new content, in its place.
   void replace(std::string_view part, std::string content);
   void remove(std::string_view part);
@@ -48,6 +52,8 @@ class ZipPackage {
 
  private:
   std::int64_t indexOf(std::string_view part) const;
+  // Reads the part into the buffer that into(size) gives for it.
+  void readInto(std::string_view part, const std::function<char*(size_t)>& into) const;
   void checkLimits() const;
 
   std::string bytes_;

@@ -79,6 +79,17 @@ TEST(ZipPackage, TheInflateRatioAndItsGraceSizeAreLimitsNotRefusals) {
   EXPECT_NE(refusal({999, 100, 100 << 10}).find("část xl/part.xml má po rozbalení"), std::string::npos);
 }
 
+// A document is parsed in a text read for it: a stored part and a part
+// replaced in this session must give the same bytes as read() does.
+TEST(ZipPackage, AStoredOrReplacedPartIsReadForADocumentAsItStands) {
+  const std::string content = "<a>" + std::string(1000, 'b') + "</a>";
+  ZipPackage package(xlsx_test::storedPackage("xl/part.xml", content), "k.xlsx");
+  EXPECT_EQ(package.read("xl/part.xml"), content);
+  EXPECT_EQ(package.readXml("xl/part.xml").view(), content);
+  package.replace("xl/part.xml", "<c/>");
+  EXPECT_EQ(package.readXml("/XL/Part.xml").view(), "<c/>");
+}
+
 TEST(ZipPackage, ADamagedPartIsRefusedWhenRead) {
   xlsx_test::ScratchFolder folder;
   std::string workbook = xlsx_test::readBytes(xlsx_test::makeKalkoraWorkbook(folder.path("k.xlsx")));

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <iterator>
 #include <map>
 #include <mutex>
 #include <pugixml.hpp>
@@ -18,6 +17,7 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 // one mapping serves a few thousand of them.
 constexpr std::size_t kMappingSize = std::size_t{64} << 20;
 constexpr std::size_t kAlignment = alignof(std::max_align_t);
+constexpr std::size_t kLargestBlock = std::size_t{1} << 40;
 
 std::size_t roundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
 
@@ -48,6 +48,7 @@ struct Mappings {
   }
 
   void* allocate(std::size_t size) {
+    if (size > kLargestBlock) return nullptr;  // rounding it up would wrap around
     const std::size_t needed = roundUp(size == 0 ? 1 : size, kAlignment);
     const std::lock_guard lock(mutex);
     if (current == 0 || byStart[current].size - byStart[current].used < needed) {

@@ -35,6 +35,7 @@ TEST(XmlMemory, BlocksStayApartAndIntactWhateverIsFreed) {
   }
   EXPECT_EQ(big[(size_t{100} << 20) - 1], 7);
   freeXmlMemory(big);
+  EXPECT_EQ(allocateXmlMemory(static_cast<size_t>(-1)), nullptr);
   freeXmlMemory(std::malloc(64));
   freeXmlMemory(nullptr);
 }

@@ -53,7 +53,9 @@ struct Mappings {
     const std::lock_guard lock(mutex);
     if (current == 0 || byStart[current].size - byStart[current].used < needed) {
       current = map(std::max(kMappingSize, roundUp(needed, kHugePage)));
-      if (current == 0) return nullptr;
+      // Where the system refuses a mapping (an address-space limit), the
+      // ordinary heap still may not; free() takes such a block back.
+      if (current == 0) return std::malloc(needed);
     }
     Mapping& m = byStart[current];
     void* block = reinterpret_cast<void*>(current + m.used);

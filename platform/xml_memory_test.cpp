@@ -1,10 +1,12 @@
 #include "platform/xml_memory.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 namespace kalkora {
@@ -38,6 +40,25 @@ TEST(XmlMemory, BlocksStayApartAndIntactWhateverIsFreed) {
   EXPECT_EQ(allocateXmlMemory(static_cast<size_t>(-1)), nullptr);
   freeXmlMemory(std::malloc(64));
   freeXmlMemory(nullptr);
+}
+
+// Where the system gives no new mapping (an address-space limit), a block
+// still comes from the ordinary heap and goes back to it. Run in a fresh
+// process, so that no mapping of earlier tests has room left.
+[[noreturn]] void allocateUnderAnAddressLimit() {
+  std::size_t pages = 0;
+  std::ifstream("/proc/self/statm") >> pages;
+  const rlimit limit{pages * 4096 + (std::size_t{16} << 20), RLIM_INFINITY};
+  setrlimit(RLIMIT_AS, &limit);
+  void* block = allocateXmlMemory(1000);
+  if (block) std::memset(block, 1, 1000);
+  freeXmlMemory(block);
+  std::exit(block ? 0 : 1);
+}
+
+TEST(XmlMemory, ABlockComesFromTheHeapWhenNoMappingIsGiven) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(allocateUnderAnAddressLimit(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace kalkora

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "export/forwarding_spreadsheet.h"
 #include "libreoffice/libreoffice.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -11,7 +12,7 @@
 namespace kalkora {
 namespace {
 
-class LibreOfficeFileSpreadsheet : public Spreadsheet {
+class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
  public:
   LibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional, std::optional<std::string> outputPath,
                              std::shared_ptr<LibreOffice> office, std::function<void(const std::string&)> showFile)
@@ -36,13 +37,6 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
     visible_ = visible;
     if (document_) document_->setVisible(visible);
   }
-  void setCalculation(Calculation mode) override { document().setCalculation(mode); }
-  std::string sheetName(int sheet) override { return document().sheetName(sheet); }
-  std::string readCell(int sheet, int row, int column) override { return document().readCell(sheet, row, column); }
-  void writeNumber(int sheet, int row, int column, double value) override {
-    document().writeNumber(sheet, row, column, value);
-  }
-  void writeZeroText(int sheet, int row, int column) override { document().writeZeroText(sheet, row, column); }
   std::string backupPath() const override { return document_ && document_->written() ? backupPath_ : ""; }
 
   void close() override {
@@ -70,6 +64,8 @@ class LibreOfficeFileSpreadsheet : public Spreadsheet {
     files_.writeFile(path_, stored);
     removeOldBackups(files_, path_);
   }
+
+  Spreadsheet& target() override { return document(); }
 
   LibreOfficeSpreadsheet& document() {
     if (!document_) throw Error("Není otevřený žádný sešit.");

@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "app/libreoffice_file_session.h"
 #include "libreoffice/libreoffice.h"
+#include "export/forwarding_spreadsheet.h"
 #include "export/marking_column.h"
 #include "xlsx/workbook_file_checks.h"
 #include "platform/error.h"
@@ -45,7 +46,7 @@ class FileSpreadsheet : public Spreadsheet {
 
 // Opens the workbook with the backend its path calls for; everything else
 // goes to that backend.
-class ChoosingSpreadsheet : public Spreadsheet {
+class ChoosingSpreadsheet : public ForwardingSpreadsheet {
  public:
   ChoosingSpreadsheet(Backend chosen, MakeSpreadsheet file, MakeSpreadsheet libreOffice)
       : chosen_(chosen), file_(std::move(file)), libreOffice_(std::move(libreOffice)) {}
@@ -59,18 +60,11 @@ class ChoosingSpreadsheet : public Spreadsheet {
     visible_ = visible;
     if (backend_) backend_->setVisible(visible);
   }
-  void setCalculation(Calculation mode) override { backend().setCalculation(mode); }
-  std::string sheetName(int sheet) override { return backend().sheetName(sheet); }
-  std::string readCell(int sheet, int row, int column) override { return backend().readCell(sheet, row, column); }
-  void writeNumber(int sheet, int row, int column, double value) override {
-    backend().writeNumber(sheet, row, column, value);
-  }
-  void writeZeroText(int sheet, int row, int column) override { backend().writeZeroText(sheet, row, column); }
   std::string backupPath() const override { return backend_ ? backend_->backupPath() : ""; }
-  void close() override { backend().close(); }
+  void close() override { target().close(); }
 
  private:
-  Spreadsheet& backend() {
+  Spreadsheet& target() override {
     if (!backend_) throw Error("Není otevřený žádný sešit.");
     return *backend_;
   }

@@ -334,8 +334,11 @@ TEST_F(MainWindowTest, WindowKeepsRoomForAllItsControls) {
   for (QToolButton* button : find<QToolBar>("ToolBar1")->findChildren<QToolButton*>())
     EXPECT_EQ(button->isVisible(), button->objectName().startsWith(QStringLiteral("ToolButton")))
         << button->objectName().toStdString();
-  for (QLabel* label : form->findChildren<QLabel*>())
-    if (label->isVisible()) EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+  for (QLabel* label : form->findChildren<QLabel*>()) {
+    if (label->isVisible()) {
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+  }
   // The tabs end above the ERP line, the load button ends before its note.
   const auto bottom = [&](QWidget* w) { return w->mapTo(form.get(), QPoint(0, w->height())).y(); };
   const auto top = [&](QWidget* w) { return w->mapTo(form.get(), QPoint(0, 0)).y(); };

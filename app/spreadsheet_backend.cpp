@@ -4,11 +4,12 @@
 #include <filesystem>
 
 #include "app/dialogs.h"
-#include "app/libreoffice_file_session.h"
+#include "libreoffice/libreoffice_file_session.h"
 #include "libreoffice/libreoffice.h"
 #include "export/forwarding_spreadsheet.h"
 #include "export/marking_column.h"
-#include "xlsx/workbook_file_checks.h"
+#include "platform/workbook_backups.h"
+#include "platform/workbook_file.h"
 #include "platform/error.h"
 #include "platform/ini_file.h"
 #include "xlsx/xlsx_spreadsheet.h"
@@ -117,7 +118,10 @@ std::unique_ptr<Spreadsheet> LibreOfficeWindowSession::spreadsheet() {
   if (!libreOfficeHasWindows())
     return makeLibreOfficeFileSpreadsheet(impl_->files, impl_->regional, std::nullopt, nullptr, impl_->showFile);
   if (!impl_->office || !impl_->office->answers()) impl_->office = startLibreOffice(LibreOfficeKind::Window);
-  return impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen);
+  // LibreOffice locks the workbook it shows by itself; ours only tells
+  // whether another program or export holds it first.
+  return impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen,
+                                    [&files = impl_->files](const std::string& path) { checkWorkbookFree(files, path); });
 }
 
 MakeSpreadsheet makeWindowSpreadsheets(Backend chosen, FileSystem& files, const Regional& regional, Dialogs& dialogs,

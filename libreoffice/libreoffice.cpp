@@ -10,10 +10,11 @@ class RunningLibreOffice : public LibreOffice, public std::enable_shared_from_th
  public:
   explicit RunningLibreOffice(LibreOfficeKind kind) : process_(kind) {}
 
-  std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional, DocumentEnd end) override {
+  std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional, DocumentEnd end,
+                                                      BeforeLoad beforeLoad) override {
     // The spreadsheet shares in this object, so LibreOffice runs as long as it does.
     return makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess>(shared_from_this(), &process_), regional,
-                              end);
+                              end, std::move(beforeLoad));
   }
   bool answers() const override { return process_.answers(); }
   const LibreOfficeProcess& process() const { return process_; }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,11 @@ enum class DocumentEnd {
   LeaveOpen,
 };
 
+// Called with the workbook's path before a spreadsheet loads it anew (not
+// when it takes a document already open); it raises Error to keep the
+// workbook from being loaded.
+using BeforeLoad = std::function<void(const std::string& path)>;
+
 // A LibreOffice that this program started or joined.
 class LibreOffice {
  public:
@@ -48,7 +54,8 @@ class LibreOffice {
   // else loads the workbook; numbers read from cells get the regional
   // decimal separator.
   virtual std::unique_ptr<LibreOfficeSpreadsheet> spreadsheet(const Regional& regional,
-                                                              DocumentEnd end = DocumentEnd::Close) = 0;
+                                                              DocumentEnd end = DocumentEnd::Close,
+                                                              BeforeLoad beforeLoad = {}) = 0;
   // False once LibreOffice no longer answers (the user closed it).
   virtual bool answers() const = 0;
 };

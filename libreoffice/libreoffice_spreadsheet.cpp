@@ -68,9 +68,11 @@ std::string filterFor(const std::string& path) {
 
 class UnoSpreadsheet : public LibreOfficeSpreadsheet {
  public:
-  UnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office, const Regional& regional, DocumentEnd end)
+  UnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office, const Regional& regional, DocumentEnd end,
+                 BeforeLoad beforeLoad)
       : office_(std::move(office)),
         end_(end),
+        beforeLoad_(std::move(beforeLoad)),
         cells_([this](int position) { return spreadsheet(position); }, regional.decimalSeparator) {}
   // Writes still waiting are sent (a document left open keeps them); a
   // failure has nobody to go to here.
@@ -85,6 +87,7 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
     close();
     path_ = path;
     if (takeOpenDocument(fileUrl(path))) return;
+    if (beforeLoad_) beforeLoad_(path);
     // Nothing may wait for an answer nobody can give, not even in the
     // user's LibreOffice (this program waits for the load meanwhile): no
     // macros, no links updated, no repair offered, and every other question
@@ -277,6 +280,7 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
 
   std::shared_ptr<const LibreOfficeProcess> office_;
   DocumentEnd end_;
+  BeforeLoad beforeLoad_;
   std::string path_;
   bool visible_ = false;
   bool written_ = false;
@@ -289,8 +293,9 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
 }  // namespace
 
 std::unique_ptr<LibreOfficeSpreadsheet> makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office,
-                                                           const Regional& regional, DocumentEnd end) {
-  return std::make_unique<UnoSpreadsheet>(std::move(office), regional, end);
+                                                           const Regional& regional, DocumentEnd end,
+                                                           BeforeLoad beforeLoad) {
+  return std::make_unique<UnoSpreadsheet>(std::move(office), regional, end, std::move(beforeLoad));
 }
 
 }  // namespace kalkora

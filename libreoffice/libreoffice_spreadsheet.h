@@ -10,6 +10,7 @@ namespace kalkora {
 // A spreadsheet on a workbook that the LibreOffice of office opens; the
 // spreadsheet keeps that LibreOffice running while it lives.
 std::unique_ptr<LibreOfficeSpreadsheet> makeUnoSpreadsheet(std::shared_ptr<const LibreOfficeProcess> office,
-                                                           const Regional& regional, DocumentEnd end);
+                                                           const Regional& regional, DocumentEnd end,
+                                                           BeforeLoad beforeLoad);
 
 }  // namespace kalkora

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libpugixml-dev libzip-dev libdeflate-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
-  xvfb xauth
+  xvfb xauth strace
   qt6-svg-dev help2man desktop-file-utils appstream poppler-utils
   libreoffice-dev libreoffice-calc
 )

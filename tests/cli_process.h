@@ -20,7 +20,24 @@ struct CliResult {
   std::string out, err;
 };
 
-// Runs the built kalkora-cli with these arguments, no standard input.
+// A run of the built kalkora-cli, no standard input, started and not yet
+// waited for.
+class CliRun {
+ public:
+  // The words of wrapper come first: a program that runs kalkora-cli (as
+  // strace does), looked up on the PATH.
+  explicit CliRun(const std::vector<std::string>& args, const std::vector<std::string>& wrapper = {});
+  CliRun(const CliRun&) = delete;
+  CliRun& operator=(const CliRun&) = delete;
+  // Waits for the end; the exit code is -1 when a signal ended the run.
+  CliResult wait();
+
+ private:
+  ScratchDir io_;
+  int pid_ = -1;
+};
+
+// Runs the built kalkora-cli with these arguments and waits for it.
 CliResult runKalkoraCli(const std::vector<std::string>& args);
 
 // A cell of a workbook file as the next export would read it (sheet, row and

@@ -13,7 +13,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/libreoffice_file_session.h"
+#include "libreoffice/libreoffice_file_session.h"
 #include "app/spreadsheet_backend.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"

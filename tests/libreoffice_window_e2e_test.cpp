@@ -17,6 +17,7 @@
 #include "libreoffice/libreoffice.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/workbook_lock.h"
 #include "testing/main_window_fixture.h"
 #include "testing/virtual_display.h"
 
@@ -158,6 +159,22 @@ TEST_F(LibreOfficeWindowTest, LibreOfficeClosedMeanwhileStartsItAgainAndRunsTheE
   EXPECT_EQ(exportWindows, 2);
   EXPECT_GT(filled(shownColumn(7)), filled(before) + 20);
   EXPECT_TRUE(slurp(xls) == xlsBefore);
+}
+
+// Another export of ours holds the workbook: the error box names it, and
+// no export window opens, whereas LibreOffice would only have asked a
+// question that nobody answers.
+TEST_F(LibreOfficeWindowTest, AWorkbookAnotherExportHoldsIsRefusedWithItsHolderNamed) {
+  const std::string lock = lockPathOf(xls);
+  fs.files[lock] = lockFileText({"Kalkora import (karel)", "karel", "server", "09.12.2026 14:10", "kalkora-import:77"});
+  fs.heldLocks.insert(lock);
+  exportPeriod("1");
+  EXPECT_EQ(exportWindows, 0);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0], "error: Do sešitu " + xls +
+                                  " právě exportuje jiný běh programu Kalkora import (uživatel karel, počítač "
+                                  "server, od 09.12.2026 14:10). Počkejte, až export skončí, a spusťte ho znovu.");
+  EXPECT_TRUE(fs.heldLocks.count(lock));
 }
 
 }  // namespace kalkora

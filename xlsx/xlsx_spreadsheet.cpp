@@ -1,13 +1,12 @@
 #include "xlsx/xlsx_spreadsheet.h"
 
-#include <ctime>
-
 #include "xlsx/cell_reference.h"
-#include "xlsx/workbook_file_checks.h"
+#include "xlsx/workbook_format.h"
 #include "xlsx/xlsx_workbook.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/number.h"
+#include "platform/workbook_file.h"
 
 namespace kalkora {
 
@@ -21,14 +20,15 @@ struct XlsxSpreadsheet::Impl {
   bool visible = false;
 
   std::string path;
-  std::string backupPath;  // chosen at open; empty when the result goes to the output path
-  std::unique_ptr<XlsxWorkbook> workbook;  // the open session, if any
+  // The open session, if any.
+  std::unique_ptr<WorkbookFile> file;
+  std::unique_ptr<XlsxWorkbook> workbook;
 
   XlsxWorkbook& opened() const {
     if (!workbook) throw Error("Není otevřený žádný sešit.");
     return *workbook;
   }
-  void save(const std::string& target);
+  void save();
 };
 
 namespace {
@@ -42,23 +42,12 @@ void checkCell(int row, int column) {
 }  // namespace
 
 // A workbook written in place is only replaced when something was written;
-// the file as it was stays beside it as the backup.
-void XlsxSpreadsheet::Impl::save(const std::string& target) {
-  if (target == path && !workbook->written()) return;
-  checkNotHeldOpen(*files, target);
-  if (target != path) {
-    files->writeFile(target, workbook->written() ? workbook->save() : workbook->original());
-    return;
-  }
-  // Another program may have saved the workbook since we read it; writing
-  // ours over it would lose that work.
-  if (files->readFile(path) != workbook->original())
-    throw Error("Sešit " + path + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; spusťte ho "
-                "znovu.");
-  const std::string bytes = workbook->save();
-  files->writeFile(backupPath, workbook->original());
-  files->writeFile(path, bytes);
-  removeOldBackups(*files, path);
+// an output path always gets the result, a copy when nothing was written.
+void XlsxSpreadsheet::Impl::save() {
+  if (file->inPlace() && !workbook->written())
+    file->release();
+  else
+    file->write(workbook->written() ? workbook->save() : file->original());
 }
 
 XlsxSpreadsheet::XlsxSpreadsheet(std::function<void(const std::string&)> showFile) : impl_(std::make_unique<Impl>()) {
@@ -85,17 +74,17 @@ void XlsxSpreadsheet::keepCachedValues(KeptCachedColumn keptCachedColumn) {
 
 void XlsxSpreadsheet::open(const std::string& path) {
   checkWorkbookFormat(path);
-  checkNotHeldOpen(*impl_->files, path);
-  auto workbook = std::make_unique<XlsxWorkbook>(impl_->files->readFile(path), path, impl_->keptCachedColumn);
+  impl_->workbook.reset();
+  impl_->file.reset();
+  auto file = std::make_unique<WorkbookFile>(
+      *impl_->files, path, impl_->outputPath.empty() ? std::nullopt : std::optional(impl_->outputPath));
+  impl_->workbook = std::make_unique<XlsxWorkbook>(file->original(), path, impl_->keptCachedColumn);
+  impl_->file = std::move(file);
   impl_->path = path;
-  // The backup is named when the session starts, so the export can tell
-  // the user its name before the workbook is written back.
-  impl_->backupPath = impl_->outputPath.empty() ? backupPathOf(*impl_->files, path, backupStamp(std::time(nullptr))) : "";
-  impl_->workbook = std::move(workbook);
 }
 
 std::string XlsxSpreadsheet::backupPath() const {
-  return impl_->workbook && impl_->workbook->written() ? impl_->backupPath : "";
+  return impl_->workbook && impl_->workbook->written() ? impl_->file->backupPath() : "";
 }
 
 void XlsxSpreadsheet::setVisible(bool visible) { impl_->visible = visible; }
@@ -133,12 +122,14 @@ void XlsxSpreadsheet::close() {
   if (!impl_->workbook) return;
   const std::string target = impl_->outputPath.empty() ? impl_->path : impl_->outputPath;
   try {
-    impl_->save(target);
+    impl_->save();
   } catch (...) {
     impl_->workbook.reset();
+    impl_->file.reset();
     throw;
   }
   impl_->workbook.reset();
+  impl_->file.reset();
   if (impl_->visible && impl_->showFile) impl_->showFile(target);
 }
 

@@ -11,14 +11,15 @@ namespace kalkora {
 class FileSystem;
 
 // The workbook file itself as the spreadsheet: opens an .xlsx/.xlsm package,
-// changes only the worksheet parts it writes, and at close replaces the file
-// atomically, keeping the previous one as a backup beside it
-// ("name.2026-12-08_1415.bak.xlsx", the newest ten of them).
+// changes only the worksheet parts it writes, and at close writes the file
+// back under the rules of WorkbookFile (platform/workbook_file.h): locked from
+// open to close, replaced atomically, the previous one kept as a backup
+// beside it ("name.2026-12-08_1415.bak.xlsx", the newest ten of them).
 // A session that wrote nothing leaves the file as it is. Refused with a
 // Czech Error before anything is written: .xls and other formats, a workbook
-// that Excel or LibreOffice holds open, a damaged package, a part that would
-// unpack too far, and at close a workbook that another program saved since
-// it was opened.
+// that Excel, LibreOffice or another export holds, a damaged package, a
+// part that would unpack too far, and at close a workbook that another
+// program saved since it was opened.
 //
 // What a written workbook looks like: a written cell keeps its style and
 // holds the number; a formula it held leaves the calculation chain; the

@@ -15,13 +15,11 @@ class LibreOffice;
 // A workbook filled through a headless LibreOffice that this spreadsheet
 // starts at open and ends at close, for kalkora-cli. At close the document
 // is stored in its own format (.xls stays Excel 97, .ods ODF, .xlsx Office
-// Open XML) to the output path, or, when something was written, in place
-// with the previous file kept beside it as a backup
-// ("name.2026-12-08_1415.bak.xls", the newest ten of them),
-// either way through a temporary file that then replaces the target. A
-// workbook another program holds open is refused before LibreOffice starts;
-// one that another program saved meanwhile is not overwritten. A
-// LibreOffice given is used instead and left running. showFile is called
+// Open XML) to the output path, or, when something was written, in place,
+// under the rules of WorkbookFile (platform/workbook_file.h) that the file
+// backend keeps too: the target locked from open to close, a workbook that
+// another program holds refused before LibreOffice starts, a stamped backup,
+// an atomic replace. A LibreOffice given is used instead and left running. showFile is called
 // with the stored workbook when it was made visible (the window program
 // opens it in the user's spreadsheet program, as with the file backend).
 std::unique_ptr<Spreadsheet> makeLibreOfficeFileSpreadsheet(FileSystem& files, const Regional& regional,

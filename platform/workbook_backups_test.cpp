@@ -1,4 +1,4 @@
-#include "xlsx/workbook_file_checks.h"
+#include "platform/workbook_backups.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,41 +15,7 @@ using ::testing::HasSubstr;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
-TEST(WorkbookFileChecks, FormatsWeCanWriteAndTheOldOne) {
-  EXPECT_NO_THROW(checkWorkbookFormat("/d/Kalkora.xlsx"));
-  EXPECT_NO_THROW(checkWorkbookFormat("/d/Kalkora.XLSM"));
-  try {
-    checkWorkbookFormat("/d/Kalkora.xls");
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_NE(std::string(e.what()).find("Uložte ho v Excelu jako Sešit Excelu (.xlsx)"), std::string::npos);
-  }
-  EXPECT_THAT([&] { checkWorkbookFormat("/d/Kalkora.ods"); },
-              ThrowsMessage<Error>(StrEq("Soubor /d/Kalkora.ods není sešit aplikace Excel ve formátu .xlsx nebo .xlsm. "
-                                         "Uložte sešit jako .xlsx a připojte uložený soubor.")));
-  EXPECT_THAT([&] { checkWorkbookFormat("/d/Kalkora"); }, ThrowsMessage<Error>(HasSubstr("Soubor /d/Kalkora není sešit")));
-}
-
-TEST(WorkbookFileChecks, OwnerAndLockFilesOfOtherPrograms) {
-  MemoryFileSystem files;
-  files.files["/d/Kalkora.xlsx"] = "x";
-  EXPECT_NO_THROW(checkNotHeldOpen(files, "/d/Kalkora.xlsx"));
-  files.files["/d/~$Jiný.xlsx"] = "";
-  EXPECT_NO_THROW(checkNotHeldOpen(files, "/d/Kalkora.xlsx"));
-  for (const std::string lock : {"/d/~$Kalkora.xlsx", "/d/.~lock.Kalkora.xlsx#"}) {
-    MemoryFileSystem held = files;
-    held.files[lock] = "";
-    try {
-      checkNotHeldOpen(held, "/d/Kalkora.xlsx");
-      FAIL() << lock;
-    } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("má otevřený jiný program"), std::string::npos);
-      EXPECT_NE(std::string(e.what()).find(lock), std::string::npos);
-    }
-  }
-}
-
-TEST(WorkbookFileChecks, BackupsAreStampedAndTheNewestTenKept) {
+TEST(WorkbookBackups, BackupsAreStampedAndTheNewestTenKept) {
   // 8 December 2026, 14:15 local time.
   std::tm local{};
   local.tm_year = 126, local.tm_mon = 11, local.tm_mday = 8, local.tm_hour = 14, local.tm_min = 15;

@@ -1,13 +1,10 @@
-#include "app/libreoffice_file_session.h"
-
-#include <ctime>
-#include <filesystem>
+#include "libreoffice/libreoffice_file_session.h"
 
 #include "export/forwarding_spreadsheet.h"
 #include "libreoffice/libreoffice.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
-#include "xlsx/workbook_file_checks.h"
+#include "platform/workbook_file.h"
 
 namespace kalkora {
 namespace {
@@ -22,49 +19,40 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
         showFile_(std::move(showFile)),
         office_(std::move(office)) {}
 
+  // The workbook file is held before LibreOffice starts, so a refused
+  // workbook costs no start.
   void open(const std::string& path) override {
-    checkNotHeldOpen(files_, path);
-    original_ = files_.readFile(path);
+    document_.reset();
+    file_.reset();
+    file_ = std::make_unique<WorkbookFile>(files_, path, outputPath_);
     if (!office_) office_ = startLibreOffice();
     document_ = office_->spreadsheet(regional_);
     document_->setVisible(visible_);
     document_->open(path);
     path_ = path;
-    if (!outputPath_) backupPath_ = backupPathOf(files_, path, backupStamp(std::time(nullptr)));
   }
   // Headless: nothing to show; only passed on.
   void setVisible(bool visible) override {
     visible_ = visible;
     if (document_) document_->setVisible(visible);
   }
-  std::string backupPath() const override { return document_ && document_->written() ? backupPath_ : ""; }
+  std::string backupPath() const override { return document_ && document_->written() ? file_->backupPath() : ""; }
 
+  // An output path always gets the document; in place it is stored only
+  // when something was written.
   void close() override {
-    if (outputPath_) {
-      checkNotHeldOpen(files_, *outputPath_);
-      files_.writeFile(*outputPath_, storedBytes(*outputPath_));
-    } else if (document().written()) {
-      writeInPlace();
-    }
+    if (!file_->inPlace() || document().written())
+      file_->write(storedBytes());
+    else
+      file_->release();
     document_->close();
     document_.reset();
+    file_.reset();
     office_.reset();
     if (visible_ && showFile_) showFile_(outputPath_.value_or(path_));
   }
 
  private:
-  // Another program may have saved the workbook since we read it; storing
-  // ours over it would lose that work.
-  void writeInPlace() {
-    if (files_.readFile(path_) != original_)
-      throw Error("Sešit " + path_ + " se mezitím změnil (uložil ho jiný program). Export nebyl uložen; "
-                  "spusťte ho znovu.");
-    const std::string stored = storedBytes(path_);
-    files_.writeFile(backupPath_, original_);
-    files_.writeFile(path_, stored);
-    removeOldBackups(files_, path_);
-  }
-
   Spreadsheet& target() override { return document(); }
 
   LibreOfficeSpreadsheet& document() {
@@ -72,19 +60,23 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
     return *document_;
   }
 
-  // The document as LibreOffice stores it for the target: into a temporary
-  // file beside it with the target's extension, which names the format.
-  std::string storedBytes(const std::string& target) {
-    const std::filesystem::path targetPath(target);
-    const std::filesystem::path temporary = targetPath.parent_path() / (".~kalkora-" + targetPath.filename().string());
-    std::error_code ignored;
+  // The document as LibreOffice stores it for the target, by way of the
+  // workbook file's scratch file.
+  std::string storedBytes() {
+    const std::string scratch = file_->scratchPath();
+    const auto removeScratch = [&] {
+      if (files_.fileExists(scratch)) files_.removeFile(scratch);
+    };
     try {
-      document().storeTo(temporary.string());
-      std::string bytes = files_.readFile(temporary.string());
-      std::filesystem::remove(temporary, ignored);
+      document().storeTo(scratch);
+      std::string bytes = files_.readFile(scratch);
+      removeScratch();
       return bytes;
     } catch (...) {
-      std::filesystem::remove(temporary, ignored);
+      try {
+        removeScratch();
+      } catch (const Error&) {
+      }
       throw;
     }
   }
@@ -94,7 +86,8 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
   std::optional<std::string> outputPath_;
   std::function<void(const std::string&)> showFile_;
   bool visible_ = false;
-  std::string path_, original_, backupPath_;
+  std::string path_;
+  std::unique_ptr<WorkbookFile> file_;
   std::shared_ptr<LibreOffice> office_;
   std::unique_ptr<LibreOfficeSpreadsheet> document_;
 };

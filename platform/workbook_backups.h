@@ -7,14 +7,6 @@ namespace kalkora {
 
 class FileSystem;
 
-// Raises Error unless the path names a workbook we can write in place
-// (.xlsx, .xlsm, .xltx, .xltm); an .xls workbook is told to be saved as .xlsx.
-void checkWorkbookFormat(const std::string& path);
-
-// Raises Error when another program holds the workbook open: Excel keeps an
-// owner file "~$name" beside it, LibreOffice a lock file ".~lock.name#".
-void checkNotHeldOpen(const FileSystem& files, const std::string& path);
-
 // The local date and time of a backup made at `time`, to the minute:
 // "2026-12-08_1415".
 std::string backupStamp(std::time_t time);
@@ -32,5 +24,8 @@ inline constexpr size_t kKeptBackups = 10;
 // Removes the stamped backups of the workbook beyond the newest `keep`;
 // other files, a backup without a stamp included, stay.
 void removeOldBackups(FileSystem& files, const std::string& path, size_t keep = kKeptBackups);
+
+// True when the file name is a stamped backup of the workbook at path.
+bool isBackupNameOf(const std::string& fileName, const std::string& path);
 
 }  // namespace kalkora

@@ -18,17 +18,16 @@
 namespace kalkora {
 namespace {
 
-// Cleans one amount field into buffer: the quotes, up to five stray "Â" (what
+// Cleans one amount field in its buffer: the quotes, up to five stray "Â" (what
 // is left of a no-break space read in the wrong code page), the thousands
 // separators and the spaces go, then a field with a character that is no
 // part of a number is emptied; `lowest` is where the check's rejected codes
 // start (0 for the first column, 21 for the second). Each step works in the
 // buffer, so a field costs no allocation.
-void cleanAmountField(std::string& buffer, std::string_view field, int lowest, const Regional& regional) {
-  buffer.assign(field);
+void cleanAmountField(std::string& buffer, int lowest, const Regional& regional) {
   // Most fields hold nothing that the removals remove; one look saves their searches.
   const char32_t separator = regional.thousandsSeparator;
-  const bool removable = std::any_of(field.begin(), field.end(), [separator](char c) {
+  const bool removable = std::any_of(buffer.begin(), buffer.end(), [separator](char c) {
     return c == '"' || c == ' ' || static_cast<unsigned char>(c) >= 0x80 || static_cast<char32_t>(c) == separator;
   });
   if (removable) {
@@ -122,12 +121,16 @@ class RowBuilder {
       if (row_ == 1) store("", "");
       return;
     }
-    account_.assign(csvFieldView(text, tab_.separator, columns_.account));
+    csvField(account_, text, tab_.separator, columns_.account);
     account_ = cleanAccount(std::move(account_), columns_.accountLength);
     if ((row_ > 1 && account_.empty()) || hasCodeIn0To47Or58To127(account_)) return;
-    cleanAmountField(first_, csvFieldView(text, tab_.separator, columns_.amount), 0, regional_);
+    csvField(first_, text, tab_.separator, columns_.amount);
+    cleanAmountField(first_, 0, regional_);
     second_.clear();
-    if (columns_.amount2 >= 1) cleanAmountField(second_, csvFieldView(text, tab_.separator, columns_.amount2), 21, regional_);
+    if (columns_.amount2 >= 1) {
+      csvField(second_, text, tab_.separator, columns_.amount2);
+      cleanAmountField(second_, 21, regional_);
+    }
     amount_ = chooseAmount(first_, second_);
     if (amount_.empty()) amount_ = "0";
     amount_ = amount::rewriteDecimalPoint(std::move(amount_));

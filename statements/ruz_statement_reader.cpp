@@ -113,7 +113,8 @@ void NaplnitRUZvykazy(Workspace& ws, Services& services) {
   // The loaded count: the balance sheet and every part after it.
   for (pugi::xml_node n = balanceSheet; n; n = n.next_sibling()) ++ws.loadedCount;
 
-  ws.table.clear(1, 3, 1, 500);
+  // Column 0 too: a P 5-01 load leaves its line numbers there.
+  ws.table.clear(0, 3, 1, 500);
   ws.table.setRowCount(kRowCount);
   const LineWriter write{ws, services.regional};
   readBalanceSheet(balanceSheet, write);

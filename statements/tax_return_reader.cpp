@@ -157,7 +157,8 @@ void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
     throw OperationStopped(found.empty() ? kTaxReturnStructureMessage : otherTaxFormMessage(found));
   }
 
-  ws.table.clear(1, 3, 1, 1000);
+  // Column 0 too: a P 5-01 load leaves its line numbers there.
+  ws.table.clear(0, 3, 1, 1000);
   ws.table.setRowCount(kRowCount);
   int row = 1, balanceLines = 0, incomeLines = 0;
   readPart(ws, form, kAssets, row, balanceLines, services.regional);

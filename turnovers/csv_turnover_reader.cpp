@@ -107,8 +107,8 @@ Layout readLayout(const CsvTurnoverTab& tab, size_t lineCount) {
 // The rows of one load as its lines come: line n read becomes row n, kept
 // only as the clean-up keeps rows: row 1 unless its account holds a code no
 // account holds, a later row only with an account besides. Kept rows move up
-// over the previous load's rows in place; column 0 is not the reader's, so
-// a kept row n takes along what row n held before.
+// over the previous load's rows in place; column 0 is emptied, so no line
+// number of an earlier P 5-01 load stays beside an account.
 class RowBuilder {
  public:
   // lastRow: the row of the last line.
@@ -154,7 +154,7 @@ class RowBuilder {
     // Empty rows go on in blocks, never beyond a row per line; finish() cuts
     // the table to what was kept.
     if (at >= table_.rowCount()) table_.setRowCount(std::min(at + kRowsAddedAtOnce, lastRow_ + 1));
-    if (at != row_) table_.setCell(0, at, table_.cell(0, row_));
+    table_.setCell(0, at, {});
     table_.setCell(1, at, std::string(account));
     table_.setCell(2, at, std::string(amount));
     table_.setCell(3, at, {});
@@ -209,7 +209,7 @@ void NaplnitCSVobraty(Workspace& ws, Services& services) {
     } catch (const Error&) {
       // A box that holds no number stops the load with the table emptied
       // and sized to the file.
-      ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
+      ws.table.clear(0, 3, 1, ws.table.rowCount() - 1);
       ws.table.setRowCount(ws.loadedCount + 1);
       throw;
     }

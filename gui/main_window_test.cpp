@@ -227,6 +227,13 @@ TEST_F(MainWindowTest, LoadsACsvFileChosenThroughTheToolbar) {
   EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("311"));
   EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("1234,56"));
   EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("501"));
+
+  // "MD − D" beside the second amount column: debit minus credit.
+  fs.files["/data/obraty.csv"] = "311;1234,56;34,56\r\n";
+  setText("Edit15", "3");
+  find<QCheckBox>("CheckBox17")->setChecked(true);
+  click("BitBtn3");
+  EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("1200"));
 }
 
 TEST_F(MainWindowTest, AccountCheckButtonLabelsTheAccountsAndFocusesTheTable) {

@@ -37,6 +37,18 @@ TEST_F(CliStatements, CsvStatementNeedsItsType) {
   EXPECT_EQ(result.out, "");
 }
 
+// Statement lines whose quoted text holds the separator keep their amounts.
+TEST_F(CliStatements, QuotedLineTextsKeepTheAmountColumn) {
+  dir.write("rozvaha.csv",
+            "\"AKTIVA CELKEM\";\"1 500\";\"1 400\"\r\n\"Pohledávky za upsaný kapitál; splacené\";\"250\";\"0\"\r\n"
+            "\"Dlouhodobý majetek \"\"DM\"\"; netto\";\"1 250\";\"1 400\"\r\n");
+  EXPECT_EQ(run({"--mode", "3", "--source", dir.file("rozvaha.csv"), "--set", "CastkaVykaz=2", "--set",
+                 "KoeficientVykaz=", "--statement-type", "3", "--control-csv", dir.file("kontrola.csv")}),
+            0)
+      << result.err;
+  EXPECT_EQ(dir.read("kontrola.csv").substr(0, 37), ";1;1500;suma\r\n;2;250;\r\n;3;1250;suma\r\n");
+}
+
 TEST_F(CliStatements, RuzFillsTheEntityAndYearBoxes) {
   dir.write("ruz.xml",
             "<dokument><hlavicka><uctJednotka><obchMeno><riadok>Gama a.s.</riadok></obchMeno></uctJednotka>"

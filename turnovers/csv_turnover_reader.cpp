@@ -39,8 +39,8 @@ void cleanAmountField(std::string& buffer, int lowest, const Regional& regional)
   buffer = amount::checkCharacters(std::move(buffer), lowest);
 }
 
-// The first column wins whenever it carries a value, the second is the
-// fallback (empty meaning "0").
+// Without "MD − D" the first column wins whenever it carries a value, the
+// second is the fallback (empty meaning "0").
 const std::string& chooseAmount(const std::string& first, const std::string& second) {
   const bool firstHasValue = !first.empty() && first != "0" && first != "0,00" && first != "0.0";
   return firstHasValue ? first : second;
@@ -131,9 +131,14 @@ class RowBuilder {
       csvField(second_, text, tab_.separator, columns_.amount2);
       cleanAmountField(second_, 21, regional_);
     }
-    amount_ = chooseAmount(first_, second_);
-    if (amount_.empty()) amount_ = "0";
-    amount_ = amount::rewriteDecimalPoint(std::move(amount_));
+    if (tab_.debitMinusCredit) {
+      // "MD − D": closing balances given as a debit and a credit column.
+      amount_ = amount::difference(amount::rewriteDecimalPoint(first_), amount::rewriteDecimalPoint(second_));
+    } else {
+      amount_ = chooseAmount(first_, second_);
+      if (amount_.empty()) amount_ = "0";
+      amount_ = amount::rewriteDecimalPoint(std::move(amount_));
+    }
     amount_ = amount::applyCoefficient(std::move(amount_), tab_.coefficient, regional_);
     store(account_, amount_);
   }

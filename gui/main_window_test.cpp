@@ -294,6 +294,25 @@ TEST_F(MainWindowTest, AStoppedLoadShowsAPlainMessageAndP501WidthsFollowItsLoad)
   EXPECT_EQ(form->importTable()->tableColumnWidth(1), 110);
 }
 
+// A return filed without its statements stops after the load emptied the
+// table: the window shows the empty table, the boxes the reader filled and
+// the notice.
+TEST_F(MainWindowTest, AReturnWithoutStatementsShowsItsEmptyTableAndTheNotice) {
+  fs.files["/d/dppdp9.xml"] =
+      "<Pisemnost><DPPDP9><VetaD zdobd_do=\"31.3.2025\"/><VetaP zkrobchjm=\"Beta s.r.o.\"/><VetaO/></DPPDP9>"
+      "</Pisemnost>";
+  form->workspace().mode = 5;
+  form->showLoadedState();
+  setText("Edit3", "/d/dppdp9.xml");
+  find<QGroupBox>("RadioGroup3")->findChildren<QRadioButton*>().at(1)->setChecked(true);
+  click("BitBtn3");
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Přiznání neobsahuje rozvahu ani výsledovku."});
+  EXPECT_EQ(form->importTable()->model()->rowCount(), 0);
+  EXPECT_EQ(text("Edit38"), "Beta s.r.o.");
+  EXPECT_EQ(text("Edit39"), "2025");
+  EXPECT_EQ(text("Edit40"), "0");
+}
+
 TEST_F(MainWindowTest, ControlCsvReportsSuccessOnlyWhenWritten) {
   ImportTable& table = form->workspace().table;
   table.setRowCount(2);

@@ -80,6 +80,12 @@ TEST_F(CliStatements, TaxReturnByForm) {
   EXPECT_EQ(result.err,
             "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ "
             "roku výkazu.\n");
+
+  // Many returns are filed without the statements.
+  dir.write("dp.xml", "<Pisemnost><DPPDP9><VetaD zdobd_do=\"31.12.2022\"/><VetaO kc_zakldan=\"5000\"/></DPPDP9>"
+                      "</Pisemnost>");
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("dp.xml"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err, "Přiznání neobsahuje rozvahu ani výsledovku.\n");
 }
 
 TEST_F(CliStatements, P501ReportByTypeSetting) {

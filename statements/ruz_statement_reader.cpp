@@ -78,7 +78,8 @@ std::string lineElement(int line, int width) {
 std::string otherFormTable(pugi::xml_node body) {
   for (pugi::xml_node n = body.first_child(); n; n = n.next_sibling()) {
     const std::string_view name = n.name();
-    if (n.type() == pugi::node_element && name.starts_with("uc") && !name.starts_with("ucPod")) return std::string(name);
+    const bool otherForm = name.starts_with("uc") && !name.starts_with("ucPod");
+    if (n.type() == pugi::node_element && otherForm) return std::string(name);
   }
   return {};
 }

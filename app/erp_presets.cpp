@@ -64,6 +64,9 @@ int applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws) {
   p.Edit8.clear();
   p.Edit14.clear();
   for (const TextKey& k : kTabOneKeysAfterCoefficients) p.*k.box = ini.readString(section, key(k.key), k.fallback);
+  // A preset's second amount column is a fallback unless the preset says
+  // otherwise: "MD − D" left on from another system would subtract it.
+  p.CheckBox17 = ini.readFlag(section, key("CastkaMDminusD"), false);
 
   if (preset.withXml) {
     for (const NameKey& k : kXmlNameKeys) setXmlName(p, k.part, ini.readString(section, key(k.key), ""));

@@ -53,7 +53,8 @@ TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
 
 TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
   const IniFile ini = IniFile::parse(
-      "[POHODA]\r\nPOHODA.AktivniList=2\r\nPOHODA.Castka2=5\r\nPOHODA.ElementUcet=ignored\r\n"
+      "[POHODA]\r\nPOHODA.AktivniList=2\r\nPOHODA.Castka2=5\r\nPOHODA.CastkaMDminusD=1\r\n"
+      "POHODA.ElementUcet=ignored\r\n"
       "[MDAX]\r\nmdax.aktivnilist=7\r\nMDAX.Ucet=2\r\nMDAX.PocatecniElement=Row\r\nMDAX.ElementPrvku=Item\r\n"
       "MDAX.AtributUcet=acc\r\nMDAX.AtributCastka=amt\r\nMDAX.CheckBox10=0\r\nMDAX.CheckBox11=0\r\n"
       "MDAX.CheckBox4=0\r\nMDAX.CheckBox5=0\r\nMDAX.CheckBox2=0\r\nMDAX.CheckBox3=0\r\n");
@@ -61,11 +62,13 @@ TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
   EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), 2);
   EXPECT_EQ(ws.mode, 2);
   EXPECT_EQ(ws.params.Edit15, "5");
+  EXPECT_TRUE(ws.params.CheckBox17);
   EXPECT_EQ(ws.params.Edit12, "cislo");
 
   EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), 0);
   EXPECT_EQ(ws.mode, 0);  // names no reader: the shown tab stays
   EXPECT_EQ(ws.params.Edit5, "2");
+  EXPECT_FALSE(ws.params.CheckBox17);  // a second column of another system is no credit column here
   EXPECT_EQ(ws.params.Edit11, "Row");
   EXPECT_EQ(ws.params.Edit19, "acc");
   EXPECT_EQ(ws.params.xmlFlags, (std::array<bool, 11>{true, false, false, false, false, true, true, true, true,

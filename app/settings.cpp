@@ -25,7 +25,7 @@ constexpr const char* kSaveOrder[] = {
     "PrvniRadekPasiva", "PrvniRadekVysledovka", "CheckBox12", "OddelovacSBS", "TextVykazSBS", "OznaceniVykazSBS",
     "CastkaVykazSBS", "PrvniRadekRozvahaSBS", "PrvniRadekVysledovkaSBS", "AktivniRadioButtonSBS", kModeKey,
     "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7", "CheckBox8",
-    "CheckBox9", "CheckBox10", "CheckBox11",
+    "CheckBox9", "CheckBox10", "CheckBox11", "CastkaMDminusD",
 };
 
 struct SavedValue {

@@ -63,6 +63,7 @@ constexpr SettingKey kKeys[] = {
     {kParametersSection, "CheckBox9", T::Flag, "CheckBox9", "1"},
     {kParametersSection, "CheckBox10", T::Flag, "CheckBox10", "1"},
     {kParametersSection, "CheckBox11", T::Flag, "CheckBox11", "1"},
+    {kParametersSection, "CastkaMDminusD", T::Flag, "CheckBox17", "0"},
 };
 
 bool equalsIgnoreCase(const std::string& a, const char* b) {

@@ -58,7 +58,7 @@ TEST(Settings, LoadsValuesModeAndPlacement) {
       "[Cesta k datum]\r\nCestakFA=C:\\k.xlsx\r\nCestakSouboru=o.xml\r\nCestakRozvaze=r.txt\r\n"
       "[Nastaveni]\r\nUcet=2\r\nKoeficientXML=0,001\r\nPocatecniElement=ucet\r\nElementUcet=cislo\r\n"
       "CheckBox12=0\r\nAktivniRadioButtonSBS=9\r\nCheckBox7=0\r\nCheckBox10=0\r\nCheckBox11=0\r\n"
-      "[Form]\r\nTop=-5\r\nLeft=$10\r\nHeight=x\r\nMaximized=1\r\n";
+      "CastkaMDminusD=1\r\n[Form]\r\nTop=-5\r\nLeft=$10\r\nHeight=x\r\nMaximized=1\r\n";
   SettingsFile settings("k.ini");
   const Loaded l = load(fs, settings);
   const Parameters& p = l.ws.params;
@@ -71,6 +71,7 @@ TEST(Settings, LoadsValuesModeAndPlacement) {
   EXPECT_EQ(p.Edit14, "0,001");
   EXPECT_EQ(p.Edit12, "cislo");
   EXPECT_FALSE(p.CheckBox12);
+  EXPECT_TRUE(p.CheckBox17);
   EXPECT_EQ(p.RadioGroup2, 4);  // no index beyond the five items
   // ElementUcet set flag 2; the stored flags then run their rules in order.
   EXPECT_EQ(setXmlFlagsText(p), "1 3 6 8 9");
@@ -106,6 +107,7 @@ TEST(Settings, SaveWritesEveryKeyAndKeepsTheRestOfTheFile) {
   EXPECT_EQ(saved.read("Nastaveni", "AktivniRadioButtonSBS"), "-1");
   EXPECT_EQ(saved.read("Nastaveni", "CheckBox12"), "1");
   EXPECT_EQ(saved.read("Nastaveni", "CheckBox2"), "0");
+  EXPECT_EQ(saved.read("Nastaveni", "CastkaMDminusD"), "0");
   EXPECT_EQ(saved.read("Form", "Top"), "0");
   EXPECT_EQ(saved.read("Form", "Left"), "100");
 

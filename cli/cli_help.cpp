@@ -23,7 +23,7 @@ constexpr const char* kDescription =
     "  --income-def SOUBOR     definice výsledovky (jinak CestakVysledovce)\n"
     "  --set KLÍČ=HODNOTA      nastaví pro tento běh jeden klíč oddílu Nastaveni podle názvů\n"
     "                          souboru nastavení, např. Ucet=1, KoeficientCSV=0,001,\n"
-    "                          CheckBox12=0; lze opakovat\n"
+    "                          CheckBox12=0, CastkaMDminusD=1; lze opakovat\n"
     "  --statement-type N      typ výkazu v režimu 3: pořadí položky „Vybrat typ výkazu:“\n"
     "                          od 0 (jinak žádný)\n"
     "  --form DPPDP8|DPPDP9    formulář přiznání v režimu 5 (jinak DPPDP8)\n"

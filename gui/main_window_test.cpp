@@ -19,6 +19,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <fstream>
+#include <sstream>
+
+#include "app/settings_keys.h"
 #include "gui/qt_dialogs.h"
 #include "testing/main_window_fixture.h"
 #include "turnovers/definition_file.h"
@@ -29,6 +33,20 @@ namespace {
 const char* const kDefinitionButtons[] = {"ToolButton11", "ToolButton12", "ToolButton5", "ToolButton6"};
 
 using Shown = std::vector<std::string>;
+
+std::string exampleFile(const std::string& name) {
+  std::ifstream in(std::string(KALKORA_EXAMPLES_DIR) + "/" + name, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// A load of one example source: its mode and the settings keys it needs.
+struct ExampleLoad {
+  int mode;
+  const char* source;
+  std::vector<std::pair<const char*, const char*>> settings;
+};
 
 }  // namespace
 
@@ -209,6 +227,13 @@ TEST_F(MainWindowTest, LoadsACsvFileChosenThroughTheToolbar) {
   EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("311"));
   EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("1234,56"));
   EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("501"));
+
+  // "MD − D" beside the second amount column: debit minus credit.
+  fs.files["/data/obraty.csv"] = "311;1234,56;34,56\r\n";
+  setText("Edit15", "3");
+  find<QCheckBox>("CheckBox17")->setChecked(true);
+  click("BitBtn3");
+  EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("1200"));
 }
 
 TEST_F(MainWindowTest, AccountCheckButtonLabelsTheAccountsAndFocusesTheTable) {
@@ -267,6 +292,25 @@ TEST_F(MainWindowTest, AStoppedLoadShowsAPlainMessageAndP501WidthsFollowItsLoad)
   EXPECT_EQ(form->importTable()->tableColumnWidth(1), 280);
   form->FormActivate();
   EXPECT_EQ(form->importTable()->tableColumnWidth(1), 110);
+}
+
+// A return filed without its statements stops after the load emptied the
+// table: the window shows the empty table, the boxes the reader filled and
+// the notice.
+TEST_F(MainWindowTest, AReturnWithoutStatementsShowsItsEmptyTableAndTheNotice) {
+  fs.files["/d/dppdp9.xml"] =
+      "<Pisemnost><DPPDP9><VetaD zdobd_do=\"31.3.2025\"/><VetaP zkrobchjm=\"Beta s.r.o.\"/><VetaO/></DPPDP9>"
+      "</Pisemnost>";
+  form->workspace().mode = 5;
+  form->showLoadedState();
+  setText("Edit3", "/d/dppdp9.xml");
+  find<QGroupBox>("RadioGroup3")->findChildren<QRadioButton*>().at(1)->setChecked(true);
+  click("BitBtn3");
+  EXPECT_EQ(dialogs.shown, Shown{"notice: Přiznání neobsahuje rozvahu ani výsledovku."});
+  EXPECT_EQ(form->importTable()->model()->rowCount(), 0);
+  EXPECT_EQ(text("Edit38"), "Beta s.r.o.");
+  EXPECT_EQ(text("Edit39"), "2025");
+  EXPECT_EQ(text("Edit40"), "0");
 }
 
 TEST_F(MainWindowTest, ControlCsvReportsSuccessOnlyWhenWritten) {
@@ -374,6 +418,51 @@ TEST_F(MainWindowTest, ControlsRoundTripThroughParameters) {
   form->writeControls();
   form->readControls();
   EXPECT_EQ(p.RadioGroup1, -1);
+}
+
+// A P 5-01 load writes its line numbers into column 0; a load of any other
+// mode empties that column again, so a turnover load's control CSV lines
+// start with ";" and no old line number stands beside a statement line.
+TEST_F(MainWindowTest, LoadsAfterAP501LoadLeaveColumnZeroEmpty) {
+  const auto load = [&](const ExampleLoad& example) {
+    Parameters& p = form->workspace().params;
+    for (const auto& [key, value] : example.settings) applySetting(p, *findSettingKey(key), value);
+    p.RadioGroup1 = 3;  // "Rozvaha vzor od 1.1.2016 - aktiva"
+    p.RadioGroup3 = 1;  // "DPPDP9"
+    p.Edit3 = "/ex/" + std::string(example.source);
+    fs.files[p.Edit3] = exampleFile(example.source);
+    form->writeControls();
+    form->workspace().mode = example.mode;
+    form->showLoadedState();
+    click("BitBtn3");
+  };
+  const ExampleLoad p501{6, "p501_vysledovka.csv",
+                         {{"AktivniRadioButtonSBS", "2"}, {"TextVykazSBS", "4"}, {"OznaceniVykazSBS", "2"},
+                          {"CastkaVykazSBS", "3"}, {"PrvniRadekRozvahaSBS", "4"}}};
+  const ExampleLoad others[] = {
+      {1, "obraty.csv", {{"Ucet", "1"}, {"Castka", "3"}, {"PrvniRadek", "2"}}},
+      {2, "obraty.xml", {{"PrvniElement", "Ucty"}, {"PocatecniElement", "Ucet"}, {"ElementUcet", "Cislo"},
+                         {"ElementCastka", "KonecnyStav"}, {"CheckBox3", "0"}, {"CheckBox5", "0"},
+                         {"CheckBox6", "0"}, {"CheckBox7", "0"}, {"CheckBox8", "0"}, {"CheckBox9", "0"},
+                         {"CheckBox11", "0"}}},
+      {3, "rozvaha_2016.csv", {{"OddelovacVykaz", ";"}, {"CastkaVykaz", "6"}, {"PrvniRadekAktiva", "3"}}},
+      {4, "ruz.xml", {}},
+      {5, "dppdp9.xml", {}},
+  };
+  const ImportTable& table = form->workspace().table;
+  for (const ExampleLoad& other : others) {
+    load(p501);
+    ASSERT_EQ(table.cell(0, 1), "7");
+    load(other);
+    ASSERT_EQ(dialogs.shown, Shown{}) << other.source;
+    ASSERT_GT(table.rowCount(), 2) << other.source;
+    for (int row = 1; row < table.rowCount(); ++row) ASSERT_EQ(table.cell(0, row), "") << other.source << row;
+    if (other.mode != 1) continue;
+    setText("Edit10", "/out/kontrola.csv");
+    click("BitBtn5");
+    dialogs.shown.clear();
+    EXPECT_EQ(fs.files["/out/kontrola.csv"].substr(0, 14), ";013;120000;\r\n");
+  }
 }
 
 }  // namespace kalkora

@@ -103,6 +103,11 @@ QWidget* csvTurnovers(QWidget* parent) {
   form.number("Edit5", QStringLiteral("Pořadí sloupce s číslem účtu"));
   form.number("Edit6", QStringLiteral("Pořadí sloupce s částkou"));
   form.number("Edit15", QStringLiteral("Pořadí 2. sloupce s částkou"));
+  QCheckBox* debitMinusCredit =
+      makeCheckBox("CheckBox17", QStringLiteral("Částka = 1. sloupec − 2. sloupec (MD − D)"), sheet);
+  setHint(debitMinusCredit, QStringLiteral("Konečný stav je částka 1. sloupce (má dáti) minus částka 2. sloupce (dal); "
+                                           "prázdný sloupec se počítá jako 0."));
+  form.addNote(debitMinusCredit);
   form.heading(kOptional);
   form.number("Edit7", QStringLiteral("Číslo prvního řádku s daty"), 1, 100);
   setHint(form.edit("Edit8", kCoefficient, 80),

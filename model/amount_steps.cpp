@@ -1,6 +1,8 @@
 #include "model/amount_steps.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "platform/cp1250.h"
 #include "platform/number.h"
@@ -97,6 +99,32 @@ std::string rewriteDecimalPoint(std::string text) {
   for (int kept = 0; kept < 2 && end < text.size(); ++kept) nextCodePoint(text, end);
   text.resize(end);
   return text;
+}
+
+namespace {
+
+size_t decimalsOf(std::string_view text) {
+  const auto comma = text.find(',');
+  return comma == std::string_view::npos ? 0 : text.size() - comma - 1;
+}
+
+}  // namespace
+
+std::string difference(const std::string& minuend, const std::string& subtrahend) {
+  const auto number = [](const std::string& text) {
+    return text.empty() ? std::optional<double>(0) : parseNumber(text, U',');
+  };
+  const auto debit = number(minuend), credit = number(subtrahend);
+  if (!debit) return minuend;
+  if (!credit) return subtrahend;
+  // Binary fractions would show 1234,56 - 0,01 as 1234,5499999999997:
+  // the difference is rounded to the decimals its amounts had.
+  double value = *debit - *credit;
+  if (const size_t decimals = std::max(decimalsOf(minuend), decimalsOf(subtrahend)); decimals <= 15) {
+    const double scale = std::pow(10.0, static_cast<double>(decimals));
+    value = std::round(value * scale) / scale + 0.0;  // + 0.0: no "-0"
+  }
+  return formatShortest(value, U',');
 }
 
 }  // namespace kalkora::amount

@@ -31,5 +31,10 @@ std::string applyCoefficient(std::string text, const std::string& coefficient, c
 // "1234.567" -> "1234,56": the first "." becomes "," and at most two
 // characters follow it.
 std::string rewriteDecimalPoint(std::string text);
+// Debit minus credit: two amount texts with a decimal comma, an empty one
+// counting as 0, give their difference with no more decimals than the more
+// precise of them ("1500,50" and "2000" give "-499,5"). A text that is no
+// number comes back as it is, so the table shows it and the export refuses it.
+std::string difference(const std::string& minuend, const std::string& subtrahend);
 
 }  // namespace kalkora::amount

@@ -28,7 +28,7 @@ using FlagMember = bool Parameters::*;
 constexpr std::pair<const char*, FlagMember> kFlags[] = {
     {"CheckBox12", &Parameters::CheckBox12}, {"CheckBox13", &Parameters::CheckBox13},
     {"CheckBox14", &Parameters::CheckBox14}, {"CheckBox15", &Parameters::CheckBox15},
-    {"CheckBox16", &Parameters::CheckBox16},
+    {"CheckBox16", &Parameters::CheckBox16}, {"CheckBox17", &Parameters::CheckBox17},
 };
 
 }  // namespace

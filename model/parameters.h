@@ -20,6 +20,7 @@ struct Parameters {
 
   // Tab 1 "Csv soubor obratů"
   std::string Edit2 = ";", Edit5 = "0", Edit6 = "0", Edit7 = "1", Edit8, Edit9 = "0", Edit15 = "0";
+  bool CheckBox17 = false;  // the amount is the first amount column minus the second
 
   // Tab 2 "Xml soubor obratů": element and attribute names, coefficient, flags
   std::string Edit11, Edit12, Edit13, Edit14, Edit16, Edit17, Edit18, Edit19, Edit20, Edit21, Edit22, Edit23;
@@ -49,7 +50,7 @@ struct Parameters {
 // Text controls by object name, so the window, the settings file and
 // kalkora-cli's --set share one list. nullptr for an unknown name.
 std::string* textControl(Parameters& p, const std::string& name);
-bool* flagControl(Parameters& p, const std::string& name);  // CheckBox1..16
+bool* flagControl(Parameters& p, const std::string& name);  // CheckBox1..17
 int* indexControl(Parameters& p, const std::string& name);  // RadioGroup1..3
 
 }  // namespace kalkora

@@ -27,11 +27,12 @@ struct CsvTurnoverTabOf {
   Box<std::string, P>& coefficient;         // Edit8
   Box<std::string, P>& accountDigits;       // Edit9: leading zeros added up to this many digits
   Box<std::string, P>& secondAmountColumn;  // Edit15
+  Box<bool, P>& debitMinusCredit;           // CheckBox17: first amount column minus the second ("MD − D")
 };
 using CsvTurnoverTab = CsvTurnoverTabOf<Parameters>;
 template <class P>
 CsvTurnoverTabOf<P> csvTurnoverTab(P& p) {
-  return {p.Edit2, p.Edit5, p.Edit6, p.Edit7, p.Edit8, p.Edit9, p.Edit15};
+  return {p.Edit2, p.Edit5, p.Edit6, p.Edit7, p.Edit8, p.Edit9, p.Edit15, p.CheckBox17};
 }
 
 // Tab "Xml soubor obratů", beside its XML mapping (model/xml_mapping.h).

@@ -53,8 +53,9 @@ std::optional<std::string> transcoded(std::string_view bytes) {
   return std::nullopt;
 }
 
+constexpr std::string_view kSpace = " \t\r\n";
+
 std::string trimXmlSpace(std::string_view text) {
-  constexpr std::string_view kSpace = " \t\r\n";
   const auto first = text.find_first_not_of(kSpace);
   if (first == std::string_view::npos) return {};
   return std::string(text.substr(first, text.find_last_not_of(kSpace) - first + 1));
@@ -70,6 +71,17 @@ bool loadXml(pugi::xml_document& doc, std::string_view bytes, XmlNodes nodes) {
   unsigned options = pugi::parse_default & ~pugi::parse_doctype;
   if (nodes == XmlNodes::All) options |= pugi::parse_comments | pugi::parse_pi;
   return doc.load_buffer(input.data(), input.size(), options, encoding) && doc.document_element();
+}
+
+NonXmlContent classifyNonXml(std::string_view bytes) {
+  // UTF-16 and UTF-32 are left to the parser, which knows them: such bytes
+  // that failed are a broken document.
+  if (wideEncoding(bytes)) return NonXmlContent::BrokenXml;
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  const auto first = bytes.find_first_not_of(kSpace);
+  if (first == std::string_view::npos || bytes[first] == '<') return NonXmlContent::BrokenXml;
+  if (bytes[first] == '{' || bytes[first] == '[') return NonXmlContent::Json;
+  return NonXmlContent::Other;
 }
 
 std::string xmlText(pugi::xml_node node) {

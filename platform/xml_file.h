@@ -22,6 +22,13 @@ enum class XmlNodes { ElementsAndText, All };
 // is what the user can act on, whatever the parser's reason.
 bool loadXml(pugi::xml_document& doc, std::string_view bytes, XmlNodes nodes = XmlNodes::ElementsAndText);
 
+// What bytes that did not load as XML hold, so a reader can tell the user
+// what the file is: something that begins as XML does (a broken or
+// truncated document; also an empty file), JSON (an object or an array),
+// or anything else.
+enum class NonXmlContent { BrokenXml, Json, Other };
+NonXmlContent classifyNonXml(std::string_view bytes);
+
 // The text of a node as a DOM parser gives it: the text of all its
 // descendants in document order, without leading and trailing white space.
 // "" for an empty (absent) node.

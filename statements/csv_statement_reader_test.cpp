@@ -143,14 +143,6 @@ TEST_F(CsvStatementLoad, LinesWithoutSeparatorGetZeroNotThePreviousAmount) {
   EXPECT_EQ(rows(1, 2), (Table{{"1", "1"}, {"2", "2"}, {"3", "0"}, {"4", "0"}}));
 }
 
-TEST_F(CsvStatementLoad, ColumnZeroIsNeverWritten) {
-  ws.table.setCell(0, 1, "7");
-  ws.table.setCell(0, 2, "8");
-  load(0, "a;1\nb;2\n");
-  EXPECT_EQ(ws.table.cell(0, 1), "7");
-  EXPECT_EQ(ws.table.cell(0, 2), "8");
-}
-
 TEST_F(CsvStatementLoad, OldRowsBeyondTheFirstThousandAreCleared) {
   ws.table.setRowCount(1501);
   for (int r = 1; r <= 1500; ++r) ws.table.setCell(2, r, "stará");

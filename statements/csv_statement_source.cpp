@@ -8,7 +8,7 @@ namespace kalkora {
 std::vector<std::string> readStatementLines(Workspace& ws, Services& services) {
   std::vector<std::string> lines = readSourceLines(services.fs, ws.params.Edit3);
   ws.loadedCount = static_cast<int>(lines.size());
-  ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
+  ws.table.clear(0, 3, 1, ws.table.rowCount() - 1);
   ws.table.setRowCount(ws.loadedCount + 1);
   return lines;
 }

@@ -10,7 +10,9 @@ namespace kalkora {
 // What the two CSV statement readers (modes 3 and 6) share around the file.
 
 // Reads the source lines, sets the loaded count to their number, empties
-// columns 1 to 3 of every data row and gives the table one row per line.
+// every data row and gives the table one row per line. Column 0 is emptied
+// too, so the line numbers of an earlier P 5-01 load do not stay beside this
+// load's lines (the P 5-01 reader writes its own).
 // Every data row is emptied, not only the first 1000: a longer table of an
 // earlier load would otherwise show its old rows below a layout that stops
 // early. A file that cannot be read raises its error before anything changes.

@@ -8,6 +8,7 @@
 #include "platform/xml_file.h"
 #include "model/amount_steps.h"
 #include "model/tab_views.h"
+#include "statements/non_xml_source.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
@@ -71,7 +72,24 @@ std::string lineElement(int line, int width) {
   return "r" + digits;
 }
 
+// The register files other forms than the one read here, each with tables
+// of its own prefix (the micro-entity form "ucMuj…"): the first such table
+// of the body, or "" when it holds none.
+std::string otherFormTable(pugi::xml_node body) {
+  for (pugi::xml_node n = body.first_child(); n; n = n.next_sibling()) {
+    const std::string_view name = n.name();
+    const bool otherForm = name.starts_with("uc") && !name.starts_with("ucPod");
+    if (n.type() == pugi::node_element && otherForm) return std::string(name);
+  }
+  return {};
+}
+
 }  // namespace
+
+std::string ruzOtherFormMessage(const std::string& table) {
+  return "Soubor obsahuje závěrku registru RUZ jiného vzoru (výkaz " + table +
+         "). Program načítá jen řádný vzor registru s výkazy ucPod…, ne vzor pro mikro účetní jednotky ani jiné vzory.";
+}
 
 std::string ruzBalanceElement(int line) { return lineElement(line, 3); }
 std::string ruzIncomeElement(int line) { return lineElement(line, 2); }
@@ -84,14 +102,20 @@ void NaplnitRUZvykazy(Workspace& ws, Services& services) {
   ws.loadedCount = 0;
 
   pugi::xml_document doc;
-  const bool parsed = loadXml(doc, services.fs.readFile(p.Edit3));
+  const std::string bytes = services.fs.readFile(p.Edit3);
+  const bool parsed = loadXml(doc, bytes);
+  if (!parsed) stopOnNonXml(bytes, kRuzWhatIsRead);
   const pugi::xml_node body = doc.document_element().child("telo");
   const pugi::xml_node balanceSheet = body.child("ucPod1Suvaha");
-  if (!parsed || !balanceSheet) throw OperationStopped(kRuzStructureMessage);
+  if (!parsed || !balanceSheet) {
+    const std::string table = parsed ? otherFormTable(body) : std::string();
+    throw OperationStopped(table.empty() ? kRuzStructureMessage : ruzOtherFormMessage(table));
+  }
   // The loaded count: the balance sheet and every part after it.
   for (pugi::xml_node n = balanceSheet; n; n = n.next_sibling()) ++ws.loadedCount;
 
-  ws.table.clear(1, 3, 1, 500);
+  // Column 0 too: a P 5-01 load leaves its line numbers there.
+  ws.table.clear(0, 3, 1, 500);
   ws.table.setRowCount(kRowCount);
   const LineWriter write{ws, services.regional};
   readBalanceSheet(balanceSheet, write);

@@ -18,5 +18,9 @@ std::string ruzIncomeElement(int line);
 
 inline constexpr const char* kRuzStructureMessage =
     "XML soubor neobsahuje takovou strukturu elementů, která je v parametrech nastavena.";
+inline constexpr const char* kRuzWhatIsRead =
+    "Program načítá závěrku ze slovenského registru účtovných závierok (RUZ) ve formátu XML.";
+// A statement of another form of the register, with the table found.
+std::string ruzOtherFormMessage(const std::string& table);
 
 }  // namespace kalkora

@@ -1,5 +1,8 @@
 #include "statements/tax_return_reader.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <pugixml.hpp>
 
 #include "model/source_file.h"
@@ -10,6 +13,7 @@
 #include "platform/xml_file.h"
 #include "model/amount_steps.h"
 #include "model/tab_views.h"
+#include "statements/non_xml_source.h"
 #include "statements/statement_header.h"
 #include "statements/statement_types.h"
 
@@ -84,13 +88,56 @@ void readFormBox(pugi::xml_node form, const char* element, const char* attribute
   }
 }
 
-// Characters 7 to 10 of a date such as "31.12.2021".
+bool digitsOnly(std::string_view text, size_t minLength, size_t maxLength) {
+  return text.size() >= minLength && text.size() <= maxLength &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The three parts of a date between its two separators, or nothing when it
+// has not exactly two.
+std::optional<std::array<std::string_view, 3>> dateParts(std::string_view date, char separator) {
+  const size_t first = date.find(separator);
+  if (first == std::string_view::npos) return std::nullopt;
+  const size_t second = date.find(separator, first + 1);
+  if (second == std::string_view::npos || date.find(separator, second + 1) != std::string_view::npos)
+    return std::nullopt;
+  return std::array{date.substr(0, first), date.substr(first + 1, second - first - 1), date.substr(second + 1)};
+}
+
+// The year of the period end: from "31.12.2021" with or without the
+// leading zeros of day and month ("31.3.2025", "1.1.2025"), or from
+// "2021-12-31". Any other text gives its characters 7 to 10, as it always has.
 std::string yearOf(const std::string& date) {
+  if (const auto d = dateParts(date, '.')) {
+    const auto [day, month, year] = *d;
+    if (digitsOnly(day, 1, 2) && digitsOnly(month, 1, 2) && digitsOnly(year, 4, 4)) return std::string(year);
+  }
+  if (const auto d = dateParts(date, '-')) {
+    const auto [year, month, day] = *d;
+    if (digitsOnly(year, 4, 4) && digitsOnly(month, 2, 2) && digitsOnly(day, 2, 2)) return std::string(year);
+  }
   const std::u32string chars = decodeUtf8(date);
   return chars.size() < 7 ? std::string() : encodeUtf8(std::u32string_view(chars).substr(6, 4));
 }
 
+// A filing of the tax portal holds its form as the first element of the
+// document element "Pisemnost": the name of that form when it is none of
+// the two read here, or "".
+std::string otherForm(const pugi::xml_document& doc) {
+  const pugi::xml_node filing = doc.document_element();
+  if (std::string_view(filing.name()) != "Pisemnost") return {};
+  const pugi::xml_node form = filing.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; });
+  const std::string_view name = form.name();
+  if (name.empty() || std::find(std::begin(kForms), std::end(kForms), name) != std::end(kForms)) return {};
+  return std::string(name);
+}
+
 }  // namespace
+
+std::string otherTaxFormMessage(const std::string& form) {
+  return "Soubor je písemnost daňového portálu " + form +
+         ". Program načítá jen přiznání k dani z příjmů právnických osob DPPDP8 a DPPDP9.";
+}
 
 void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
   ws.mode = 5;
@@ -101,11 +148,17 @@ void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
   ws.loadedCount = 0;
 
   pugi::xml_document doc;
-  const bool parsed = loadXml(doc, services.fs.readFile(ws.params.Edit3));
+  const std::string bytes = services.fs.readFile(ws.params.Edit3);
+  const bool parsed = loadXml(doc, bytes);
+  if (!parsed) stopOnNonXml(bytes, kTaxReturnWhatIsRead);
   const pugi::xml_node form = doc.document_element().child(kForms[tab.form]);
-  if (!parsed || !form) throw OperationStopped(kTaxReturnStructureMessage);
+  if (!parsed || !form) {
+    const std::string found = parsed ? otherForm(doc) : std::string();
+    throw OperationStopped(found.empty() ? kTaxReturnStructureMessage : otherTaxFormMessage(found));
+  }
 
-  ws.table.clear(1, 3, 1, 1000);
+  // Column 0 too: a P 5-01 load leaves its line numbers there.
+  ws.table.clear(0, 3, 1, 1000);
   ws.table.setRowCount(kRowCount);
   int row = 1, balanceLines = 0, incomeLines = 0;
   readPart(ws, form, kAssets, row, balanceLines, services.regional);
@@ -116,6 +169,12 @@ void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
 
   readFormBox(form, "VetaP", "zkrobchjm", tab.companyName, [](const char* v) { return std::string(v); });
   readFormBox(form, "VetaD", "zdobd_do", tab.year, [](const char* v) { return yearOf(v); });
+  // Many returns are filed without the statements: no empty row is left to
+  // export, and the user is told why the table is empty.
+  if (balanceLines + incomeLines == 0) {
+    ws.table.setRowCount(1);
+    throw OperationStopped(kNoStatementsMessage);
+  }
   removeEmptyRows(ws.table, 1);
 }
 

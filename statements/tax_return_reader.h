@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "model/workspace.h"
 
 namespace kalkora {
@@ -15,5 +17,10 @@ inline constexpr const char* kNoFormMessage = "Není vybrán žádný rok uzáv�
 inline constexpr const char* kTaxReturnStructureMessage =
     "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ roku "
     "výkazu.";
+inline constexpr const char* kTaxReturnWhatIsRead =
+    "Program načítá přiznání DPPDP8 a DPPDP9 ve formátu XML z daňového portálu.";
+inline constexpr const char* kNoStatementsMessage = "Přiznání neobsahuje rozvahu ani výsledovku.";
+// A filing of the tax portal of another form, named as the file names it.
+std::string otherTaxFormMessage(const std::string& form);
 
 }  // namespace kalkora

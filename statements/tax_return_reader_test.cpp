@@ -139,11 +139,34 @@ TEST_F(TaxReturnLoad, MissingPartsAndHeaderRecords) {
   EXPECT_EQ(ws.params.Edit38, "předchozí");  // VetaP without zkrobchjm
   EXPECT_EQ(ws.params.Edit39, "");           // a date too short for a year
 
-  load("<Pisemnost><DPPDP9/></Pisemnost>");
-  EXPECT_EQ(ws.table.rowCount(), 2);  // row 1 is kept, empty
-  EXPECT_EQ(row(1), (Cells{"", "", ""}));
+}
+
+// Many returns are filed without the statements: the load says so and
+// leaves no empty row that an export would take for a line.
+TEST_F(TaxReturnLoad, AReturnWithoutStatementLinesSaysSoAndLeavesNoRow) {
+  source("dppdp.xml", taxReturn("DPPDP9", "<VetaO kc_zakldan=\"120000\"/>\n<VetaB pocet_priloh=\"0\"/>\n"));
+  ws.params.Edit40 = ws.params.Edit41 = "9";
+  expectStopped(NaplnitMFCRvykazy, kNoStatementsMessage);
+  EXPECT_EQ(ws.table.rowCount(), 1);
+  EXPECT_EQ(ws.table.cell(1, 0), " Označení řádku");
+  EXPECT_EQ(ws.params.Edit38, "Šťastná Beta s.r.o.");
+  EXPECT_EQ(ws.params.Edit39, "2021");
   EXPECT_EQ(ws.params.Edit40, "0");
   EXPECT_EQ(ws.params.Edit41, "0");
+}
+
+TEST_F(TaxReturnLoad, TheYearIsReadFromPeriodEndsWithOrWithoutLeadingZeros) {
+  const std::pair<const char*, const char*> ends[] = {
+      {"31.12.2021", "2021"}, {"31.3.2025", "2025"}, {"1.1.2025", "2025"}, {"01.01.2024", "2024"},
+      {"2022-06-30", "2022"},
+      // None of these forms: characters 7 to 10, as before.
+      {"31.12.21", "21"}, {"2021", ""}, {"31.12.2021 00:00:00", "2021"}, {"2022-6-30", "-30"},
+  };
+  for (const auto& [end, year] : ends) {
+    load("<Pisemnost><DPPDP9><VetaD zdobd_do=\"" + std::string(end) +
+         "\"/><VetaUA c_radku=\"1\" kc_netto=\"5\"/></DPPDP9></Pisemnost>");
+    EXPECT_EQ(ws.params.Edit39, year) << end;
+  }
 }
 
 TEST_F(TaxReturnLoad, AtMost299LinesFitTheTable) {

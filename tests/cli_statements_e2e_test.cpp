@@ -37,6 +37,18 @@ TEST_F(CliStatements, CsvStatementNeedsItsType) {
   EXPECT_EQ(result.out, "");
 }
 
+// Statement lines whose quoted text holds the separator keep their amounts.
+TEST_F(CliStatements, QuotedLineTextsKeepTheAmountColumn) {
+  dir.write("rozvaha.csv",
+            "\"AKTIVA CELKEM\";\"1 500\";\"1 400\"\r\n\"Pohledávky za upsaný kapitál; splacené\";\"250\";\"0\"\r\n"
+            "\"Dlouhodobý majetek \"\"DM\"\"; netto\";\"1 250\";\"1 400\"\r\n");
+  EXPECT_EQ(run({"--mode", "3", "--source", dir.file("rozvaha.csv"), "--set", "CastkaVykaz=2", "--set",
+                 "KoeficientVykaz=", "--statement-type", "3", "--control-csv", dir.file("kontrola.csv")}),
+            0)
+      << result.err;
+  EXPECT_EQ(dir.read("kontrola.csv").substr(0, 37), ";1;1500;suma\r\n;2;250;\r\n;3;1250;suma\r\n");
+}
+
 TEST_F(CliStatements, RuzFillsTheEntityAndYearBoxes) {
   dir.write("ruz.xml",
             "<dokument><hlavicka><uctJednotka><obchMeno><riadok>Gama a.s.</riadok></obchMeno></uctJednotka>"
@@ -68,6 +80,12 @@ TEST_F(CliStatements, TaxReturnByForm) {
   EXPECT_EQ(result.err,
             "XML soubor neobsahuje strukturu, která je v parametrech nastavena. Upravte nastavení, pravděpodobně typ "
             "roku výkazu.\n");
+
+  // Many returns are filed without the statements.
+  dir.write("dp.xml", "<Pisemnost><DPPDP9><VetaD zdobd_do=\"31.12.2022\"/><VetaO kc_zakldan=\"5000\"/></DPPDP9>"
+                      "</Pisemnost>");
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("dp.xml"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err, "Přiznání neobsahuje rozvahu ani výsledovku.\n");
 }
 
 TEST_F(CliStatements, P501ReportByTypeSetting) {
@@ -113,6 +131,49 @@ TEST_F(CliStatements, BadSourcesEndWithAMessageOrAShortTable) {
   EXPECT_EQ(result.err, "„druhý“ není platné celé číslo.\n");
   EXPECT_EQ(run({"--mode", "5", "--source", dir.file("chybi.xml")}), 1);
   EXPECT_EQ(result.err, "Importní soubor nebyl nalezen.\n");
+}
+
+// Files from the public portals that the readers cannot take end the run with
+// a message that says what the file is and what the program reads.
+TEST_F(CliStatements, FilesOutOfReachSayWhatTheyAre) {
+  const std::string ruzReads =
+      " Program načítá závěrku ze slovenského registru účtovných závierok (RUZ) ve formátu XML.\n";
+  const std::string taxReads = " Program načítá přiznání DPPDP8 a DPPDP9 ve formátu XML z daňového portálu.\n";
+  // The register's open data, as its download gives it.
+  dir.write("ruz.json",
+            "\xEF\xBB\xBF{\"id\": 4217750, \"idUctovnejZavierky\": 3170218, \"pristupnostDat\": \"Verejné\","
+            " \"tabulky\": [{\"nazov\": {\"sk\": \"Strana aktív\"}, \"data\": [\"1250\", \"980\"]}]}");
+  dir.write("vypis.pdf", "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n");
+  // Most small Slovak companies file the micro-entity form.
+  dir.write("ruz_muj.xml",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<dokument xmlns=\"http://www.example.sk/ruz/muj\">"
+            "<hlavicka><uctJednotka><obchMeno><riadok>Malá s.r.o.</riadok></obchMeno></uctJednotka></hlavicka>"
+            "<telo><ucMuj1Suvaha><r01><s3>1250</s3></r01></ucMuj1Suvaha>"
+            "<ucMuj2VykazZS><r01><s1>300</s1></r01></ucMuj2VykazZS></telo></dokument>");
+  // A VAT return from the same portal.
+  dir.write("dphdp3.xml",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Pisemnost nazevSW=\"EPO MF ČR\" verzeSW=\"41.8.1\">"
+            "<DPHDP3 verzePis=\"01.02\"><VetaD rok=\"2023\" mesic=\"3\"/><VetaP zkrobchjm=\"Alfa\"/></DPHDP3>"
+            "</Pisemnost>");
+
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("ruz.json")}), 1);
+  EXPECT_EQ(result.err, "Soubor je ve formátu JSON, ne XML." + ruzReads);
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("vypis.pdf")}), 1);
+  EXPECT_EQ(result.err, "Soubor není ve formátu XML." + ruzReads);
+  EXPECT_EQ(run({"--mode", "4", "--source", dir.file("ruz_muj.xml")}), 1);
+  EXPECT_EQ(result.err,
+            "Soubor obsahuje závěrku registru RUZ jiného vzoru (výkaz ucMuj1Suvaha). Program načítá jen řádný vzor "
+            "registru s výkazy ucPod…, ne vzor pro mikro účetní jednotky ani jiné vzory.\n");
+  EXPECT_EQ(result.out, "");
+
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("ruz.json"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err, "Soubor je ve formátu JSON, ne XML." + taxReads);
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("vypis.pdf"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err, "Soubor není ve formátu XML." + taxReads);
+  EXPECT_EQ(run({"--mode", "5", "--source", dir.file("dphdp3.xml"), "--form", "DPPDP9"}), 1);
+  EXPECT_EQ(result.err,
+            "Soubor je písemnost daňového portálu DPHDP3. Program načítá jen přiznání k dani z příjmů právnických osob "
+            "DPPDP8 a DPPDP9.\n");
 }
 
 }  // namespace kalkora::e2e

@@ -18,17 +18,16 @@
 namespace kalkora {
 namespace {
 
-// Cleans one amount field into buffer: the quotes, up to five stray "Â" (what
+// Cleans one amount field in its buffer: the quotes, up to five stray "Â" (what
 // is left of a no-break space read in the wrong code page), the thousands
 // separators and the spaces go, then a field with a character that is no
 // part of a number is emptied; `lowest` is where the check's rejected codes
 // start (0 for the first column, 21 for the second). Each step works in the
 // buffer, so a field costs no allocation.
-void cleanAmountField(std::string& buffer, std::string_view field, int lowest, const Regional& regional) {
-  buffer.assign(field);
+void cleanAmountField(std::string& buffer, int lowest, const Regional& regional) {
   // Most fields hold nothing that the removals remove; one look saves their searches.
   const char32_t separator = regional.thousandsSeparator;
-  const bool removable = std::any_of(field.begin(), field.end(), [separator](char c) {
+  const bool removable = std::any_of(buffer.begin(), buffer.end(), [separator](char c) {
     return c == '"' || c == ' ' || static_cast<unsigned char>(c) >= 0x80 || static_cast<char32_t>(c) == separator;
   });
   if (removable) {
@@ -40,8 +39,8 @@ void cleanAmountField(std::string& buffer, std::string_view field, int lowest, c
   buffer = amount::checkCharacters(std::move(buffer), lowest);
 }
 
-// The first column wins whenever it carries a value, the second is the
-// fallback (empty meaning "0").
+// Without "MD − D" the first column wins whenever it carries a value, the
+// second is the fallback (empty meaning "0").
 const std::string& chooseAmount(const std::string& first, const std::string& second) {
   const bool firstHasValue = !first.empty() && first != "0" && first != "0,00" && first != "0.0";
   return firstHasValue ? first : second;
@@ -108,8 +107,8 @@ Layout readLayout(const CsvTurnoverTab& tab, size_t lineCount) {
 // The rows of one load as its lines come: line n read becomes row n, kept
 // only as the clean-up keeps rows: row 1 unless its account holds a code no
 // account holds, a later row only with an account besides. Kept rows move up
-// over the previous load's rows in place; column 0 is not the reader's, so
-// a kept row n takes along what row n held before.
+// over the previous load's rows in place; column 0 is emptied, so no line
+// number of an earlier P 5-01 load stays beside an account.
 class RowBuilder {
  public:
   // lastRow: the row of the last line.
@@ -122,15 +121,24 @@ class RowBuilder {
       if (row_ == 1) store("", "");
       return;
     }
-    account_.assign(csvFieldView(text, tab_.separator, columns_.account));
+    csvField(account_, text, tab_.separator, columns_.account);
     account_ = cleanAccount(std::move(account_), columns_.accountLength);
     if ((row_ > 1 && account_.empty()) || hasCodeIn0To47Or58To127(account_)) return;
-    cleanAmountField(first_, csvFieldView(text, tab_.separator, columns_.amount), 0, regional_);
+    csvField(first_, text, tab_.separator, columns_.amount);
+    cleanAmountField(first_, 0, regional_);
     second_.clear();
-    if (columns_.amount2 >= 1) cleanAmountField(second_, csvFieldView(text, tab_.separator, columns_.amount2), 21, regional_);
-    amount_ = chooseAmount(first_, second_);
-    if (amount_.empty()) amount_ = "0";
-    amount_ = amount::rewriteDecimalPoint(std::move(amount_));
+    if (columns_.amount2 >= 1) {
+      csvField(second_, text, tab_.separator, columns_.amount2);
+      cleanAmountField(second_, 21, regional_);
+    }
+    if (tab_.debitMinusCredit) {
+      // "MD − D": closing balances given as a debit and a credit column.
+      amount_ = amount::difference(amount::rewriteDecimalPoint(first_), amount::rewriteDecimalPoint(second_));
+    } else {
+      amount_ = chooseAmount(first_, second_);
+      if (amount_.empty()) amount_ = "0";
+      amount_ = amount::rewriteDecimalPoint(std::move(amount_));
+    }
     amount_ = amount::applyCoefficient(std::move(amount_), tab_.coefficient, regional_);
     store(account_, amount_);
   }
@@ -151,7 +159,7 @@ class RowBuilder {
     // Empty rows go on in blocks, never beyond a row per line; finish() cuts
     // the table to what was kept.
     if (at >= table_.rowCount()) table_.setRowCount(std::min(at + kRowsAddedAtOnce, lastRow_ + 1));
-    if (at != row_) table_.setCell(0, at, table_.cell(0, row_));
+    table_.setCell(0, at, {});
     table_.setCell(1, at, std::string(account));
     table_.setCell(2, at, std::string(amount));
     table_.setCell(3, at, {});
@@ -206,7 +214,7 @@ void NaplnitCSVobraty(Workspace& ws, Services& services) {
     } catch (const Error&) {
       // A box that holds no number stops the load with the table emptied
       // and sized to the file.
-      ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
+      ws.table.clear(0, 3, 1, ws.table.rowCount() - 1);
       ws.table.setRowCount(ws.loadedCount + 1);
       throw;
     }

@@ -58,6 +58,27 @@ TEST_F(CsvLoad, SecondAmountColumnIsOnlyAFallback) {
   EXPECT_EQ(rows(), (Rows{{"1", "500"}, {"2", "0,0"}, {"3", "500"}, {"4", "0"}, {"5", "7"}}));
 }
 
+// Closing balances as a debit and a credit column ("KS MD", "KS D"): each
+// column is cleaned as an amount, an empty one counts as 0.
+TEST_F(CsvLoad, DebitMinusCreditGivesTheSignedBalance) {
+  ws.params.Edit15 = "3";
+  ws.params.CheckBox17 = true;
+  const std::string lines =
+      "311;1 500,50;\n321;;\"2\u00A0000\"\n331;\"1 000\";250,25\n341;0,00;500\n351;12.345;2.3\n"
+      "361;1234,56;0,01\n371;100 Kč;5\n381;;\n391;7;1/2\n";
+  load(lines);
+  EXPECT_EQ(rows(), (Rows{{"311", "1500,5"}, {"321", "-2000"}, {"331", "749,75"}, {"341", "-500"},
+                          {"351", "10,04"}, {"361", "1234,55"}, {"371", "-5"}, {"381", "0"}, {"391", "1/2"}}));
+  ws.params.Edit8 = "0,001";
+  load("311;1 500 000;250 400,20\n");
+  EXPECT_EQ(rows(), (Rows{{"311", "1250"}}));
+  // Without a second column the first one stands alone.
+  ws.params.Edit8.clear();
+  ws.params.Edit15 = "0";
+  load("311;-40;900\n");
+  EXPECT_EQ(rows(), (Rows{{"311", "-40"}}));
+}
+
 TEST_F(CsvLoad, CoefficientRoundsAfterTheDecimalPointRewrite) {
   ws.params.Edit8 = "0,1";
   load("501;12.345\n502;25\n503;abc\n");

@@ -141,8 +141,9 @@ void NaplnitXMLobraty(Workspace& ws, Services& services) {
   for (pugi::xml_node node = start; node; node = node.next_sibling()) ++ws.loadedCount;
 
   // Every row goes, not only the first thousand: a row beyond them would
-  // otherwise keep the account of an earlier load.
-  ws.table.clear(1, 3, 1, ws.table.rowCount() - 1);
+  // otherwise keep the account of an earlier load. Column 0 goes too: the
+  // line numbers a P 5-01 load left there would reach the control CSV.
+  ws.table.clear(0, 3, 1, ws.table.rowCount() - 1);
   ws.table.setRowCount(ws.loadedCount + 10);
   try {
     int row = 1;

@@ -24,6 +24,8 @@ BackupName backupName(const std::string& path) {
   return {folder, name.substr(0, dot) + ".", ".bak" + name.substr(dot)};
 }
 
+constexpr const char* kProtocolSuffix = ".protokol.csv";
+
 // Newer backups order after older ones: by stamp, then by the number of the
 // same minute (none counts as 1).
 using BackupOrder = std::pair<std::string, int>;
@@ -65,14 +67,42 @@ std::string backupPathOf(const FileSystem& files, const std::string& path, const
   return candidate;
 }
 
-void removeOldBackups(FileSystem& files, const std::string& path, size_t keep) {
-  const BackupName name = backupName(path);
+namespace {
+
+// The stamped backups of the workbook, newest first.
+std::vector<std::string> backupsNewestFirst(const FileSystem& files, const BackupName& name) {
   std::vector<std::pair<BackupOrder, std::string>> backups;
   for (const std::string& file : files.fileNames(name.folder))
     if (const auto order = backupOrder(name, file)) backups.emplace_back(*order, file);
-  if (backups.size() <= keep) return;
   std::ranges::sort(backups, std::greater<>());
-  for (size_t i = keep; i < backups.size(); ++i) files.removeFile(name.folder + backups[i].second);
+  std::vector<std::string> names;
+  for (auto& [order, file] : backups) names.push_back(name.folder + std::move(file));
+  return names;
+}
+
+}  // namespace
+
+void removeOldBackups(FileSystem& files, const std::string& path, size_t keep) {
+  const std::vector<std::string> backups = backupsNewestFirst(files, backupName(path));
+  for (size_t i = keep; i < backups.size(); ++i) files.removeFile(backups[i]);
+}
+
+std::string newestBackupOf(const FileSystem& files, const std::string& path) {
+  const std::vector<std::string> backups = backupsNewestFirst(files, backupName(path));
+  return backups.empty() ? "" : backups.front();
+}
+
+std::string protocolPathOf(const std::string& path, const std::string& backupPath) {
+  const std::string& suffix = backupName(path).suffix;
+  return backupPath.substr(0, backupPath.size() - suffix.size()) + kProtocolSuffix;
+}
+
+std::string protocolPathBeside(const FileSystem& files, const std::string& path, const std::string& stamp) {
+  const BackupName name = backupName(path);
+  std::string candidate = name.folder + name.prefix + stamp + kProtocolSuffix;
+  for (int n = 2; files.fileExists(candidate); ++n)
+    candidate = name.folder + name.prefix + stamp + "_" + std::to_string(n) + kProtocolSuffix;
+  return candidate;
 }
 
 bool isBackupNameOf(const std::string& fileName, const std::string& path) {

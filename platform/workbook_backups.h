@@ -18,6 +18,17 @@ std::string backupStamp(std::time_t time);
 // the same minute gets "_2", "_3" and so on after the stamp.
 std::string backupPathOf(const FileSystem& files, const std::string& path, const std::string& stamp);
 
+// The export protocol that goes with a backup of the workbook at path:
+// "Kalkora.2026-12-08_1415.bak.xlsx" -> "Kalkora.2026-12-08_1415.protokol.csv".
+std::string protocolPathOf(const std::string& path, const std::string& backupPath);
+// The protocol of an export that keeps no backup: beside the file at path,
+// with the stamp ("Firma.2026-12-08_1415.protokol.csv", then "_2" and so on
+// within the same minute).
+std::string protocolPathBeside(const FileSystem& files, const std::string& path, const std::string& stamp);
+
+// The newest stamped backup of the workbook at path; "" when there is none.
+std::string newestBackupOf(const FileSystem& files, const std::string& path);
+
 // How many stamped backups of one workbook are kept.
 inline constexpr size_t kKeptBackups = 10;
 

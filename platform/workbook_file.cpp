@@ -77,7 +77,13 @@ WorkbookFile::WorkbookFile(FileSystem& files, std::string path, std::optional<st
   original_ = files_.readFile(path_);
   // Named when the export starts, so that it can tell the user the name
   // before the workbook is written back.
-  if (inPlace()) backupPath_ = backupPathOf(files_, path_, backupStamp(now));
+  const std::string stamp = backupStamp(now);
+  if (inPlace()) {
+    backupPath_ = backupPathOf(files_, path_, stamp);
+    protocolPath_ = protocolPathOf(path_, backupPath_);
+  } else {
+    protocolPath_ = protocolPathBeside(files_, *outputPath_, stamp);
+  }
 }
 
 WorkbookFile::~WorkbookFile() = default;
@@ -90,6 +96,18 @@ void checkWorkbookFree(FileSystem& files, const std::string& path, const Process
 std::string WorkbookFile::scratchPath() const {
   const auto [folder, name] = splitPath(target());
   return folder + std::string(kScratchPrefix) + name;
+}
+
+RestoredBackup restoreNewestBackup(FileSystem& files, const std::string& path, const ProcessIdentity& me,
+                                   std::time_t now) {
+  WorkbookFile file(files, path, std::nullopt, me, now);
+  const std::string newest = newestBackupOf(files, path);
+  if (newest.empty())
+    throw Error("Sešit " + path + " nemá žádnou zálohu, kterou by šlo vrátit. Zálohy vznikají při exportu do "
+                "sešitu na jeho místě.");
+  const RestoredBackup done{newest, file.backupPath()};
+  file.write(files.readFile(newest));
+  return done;
 }
 
 void WorkbookFile::write(std::string_view result) {

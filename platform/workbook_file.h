@@ -43,6 +43,9 @@ class WorkbookFile {
   // Where the previous file stays once the result replaces it in place; ""
   // when the result goes to an output path.
   const std::string& backupPath() const { return backupPath_; }
+  // Where the protocol of the export goes: beside the file written, named
+  // like its backup ("name.2026-12-08_1415.protokol.csv").
+  const std::string& protocolPath() const { return protocolPath_; }
   // Where a backend that can only store its result as a file (LibreOffice)
   // puts it on the way: beside the target, with the target's extension,
   // which names the format.
@@ -65,6 +68,7 @@ class WorkbookFile {
   std::unique_ptr<HeldLock> lock_;
   std::string original_;
   std::string backupPath_;
+  std::string protocolPath_;
 };
 
 // For a program that then holds the workbook itself (LibreOffice with its
@@ -72,5 +76,19 @@ class WorkbookFile {
 // program or export holds, as opening a WorkbookFile does, and removes a
 // lock that a run of ours left when it ended.
 void checkWorkbookFree(FileSystem& files, const std::string& path, const ProcessIdentity& me = currentProcess());
+
+// What a restore did: the backup put back, and where the workbook as it
+// stood before is kept.
+struct RestoredBackup {
+  std::string restored;
+  std::string keptAs;
+};
+
+// Puts the newest stamped backup of the workbook back in its place, under
+// the same lock and rules as an export; the workbook as it stood becomes a
+// backup of its own, so nothing is lost, and a second restore brings it
+// back. Raises Error with a Czech message when there is no backup.
+RestoredBackup restoreNewestBackup(FileSystem& files, const std::string& path,
+                                   const ProcessIdentity& me = currentProcess(), std::time_t now = std::time(nullptr));
 
 }  // namespace kalkora

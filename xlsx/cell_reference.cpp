@@ -22,16 +22,6 @@ std::optional<int> parseColumnLetters(std::string_view letters) {
   return column;
 }
 
-std::string columnLetters(int column) {
-  std::string letters;
-  while (column > 0) {
-    const int digit = (column - 1) % 26;
-    letters.insert(letters.begin(), static_cast<char>('A' + digit));
-    column = (column - 1) / 26;
-  }
-  return letters;
-}
-
 std::optional<CellReference> parseCellReference(std::string_view text) {
   size_t split = 0;
   while (split < text.size() && ((text[split] >= 'A' && text[split] <= 'Z') ||
@@ -44,10 +34,6 @@ std::optional<CellReference> parseCellReference(std::string_view text) {
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), row);
   if (ec != std::errc() || end != digits.data() + digits.size() || row > kMaxRow) return std::nullopt;
   return CellReference{row, *column};
-}
-
-std::string formatCellReference(int row, int column) {
-  return columnLetters(column) + std::to_string(row);
 }
 
 std::optional<CellRange> parseCellRange(std::string_view text) {

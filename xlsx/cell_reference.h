@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/cell_address.h"
+
 namespace kalkora {
 
 // The largest row and column a worksheet can hold.
@@ -28,11 +30,9 @@ struct CellRange {
 // "A" = 1, "Z" = 26, "AA" = 27; nullopt for anything but one to three
 // letters within the worksheet's columns. Lower-case letters are accepted.
 std::optional<int> parseColumnLetters(std::string_view letters);
-std::string columnLetters(int column);
 
 // "B12" (no "$") to row 12, column 2; nullopt for anything else.
 std::optional<CellReference> parseCellReference(std::string_view text);
-std::string formatCellReference(int row, int column);
 
 // "A1:C3" or "B2"; nullopt when either corner is not a cell reference.
 std::optional<CellRange> parseCellRange(std::string_view text);

@@ -13,6 +13,7 @@
 namespace kalkora {
 
 void loadByMode(Workspace& ws, Services& services) {
+  ws.unassigned.reset();
   switch (ws.mode) {
     case 0: return;
     case 1: return NaplnitCSVobraty(ws, services);

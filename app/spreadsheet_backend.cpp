@@ -1,6 +1,7 @@
 #include "app/spreadsheet_backend.h"
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 
 #include "app/dialogs.h"
@@ -39,6 +40,9 @@ class FileSpreadsheet : public Spreadsheet {
   }
   void writeZeroText(int sheet, int row, int column) override { xlsx_.writeZeroText(sheet, row, column); }
   std::string backupPath() const override { return xlsx_.backupPath(); }
+  std::string protocolPath() const override { return xlsx_.protocolPath(); }
+  bool canDropChanges() const override { return true; }
+  void dropChanges() override { xlsx_.dropChanges(); }
   void close() override { xlsx_.close(); }
 
  private:
@@ -62,6 +66,9 @@ class ChoosingSpreadsheet : public ForwardingSpreadsheet {
     if (backend_) backend_->setVisible(visible);
   }
   std::string backupPath() const override { return backend_ ? backend_->backupPath() : ""; }
+  std::string protocolPath() const override { return backend_ ? backend_->protocolPath() : ""; }
+  bool canDropChanges() const override { return backend_ && backend_->canDropChanges(); }
+  void dropChanges() override { target().dropChanges(); }
   void close() override { target().close(); }
 
  private:
@@ -74,6 +81,29 @@ class ChoosingSpreadsheet : public ForwardingSpreadsheet {
   MakeSpreadsheet file_, libreOffice_;
   bool visible_ = false;
   std::unique_ptr<Spreadsheet> backend_;
+};
+
+// A workbook that LibreOffice's window keeps open: an export into it has its
+// protocol beside the workbook file.
+class ShownWorkbook : public ForwardingSpreadsheet {
+ public:
+  ShownWorkbook(FileSystem& files, std::unique_ptr<LibreOfficeSpreadsheet> document)
+      : files_(files), document_(std::move(document)) {}
+
+  void open(const std::string& path) override {
+    document_->open(path);
+    protocolPath_ = protocolPathBeside(files_, path, backupStamp(std::time(nullptr)));
+  }
+  void setVisible(bool visible) override { document_->setVisible(visible); }
+  std::string protocolPath() const override { return protocolPath_; }
+  void close() override { document_->close(); }
+
+ private:
+  Spreadsheet& target() override { return *document_; }
+
+  FileSystem& files_;
+  std::unique_ptr<LibreOfficeSpreadsheet> document_;
+  std::string protocolPath_;
 };
 
 }  // namespace
@@ -120,8 +150,9 @@ std::unique_ptr<Spreadsheet> LibreOfficeWindowSession::spreadsheet() {
   if (!impl_->office || !impl_->office->answers()) impl_->office = startLibreOffice(LibreOfficeKind::Window);
   // LibreOffice locks the workbook it shows by itself; ours only tells
   // whether another program or export holds it first.
-  return impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen,
-                                    [&files = impl_->files](const std::string& path) { checkWorkbookFree(files, path); });
+  const BeforeLoad checkFree = [&files = impl_->files](const std::string& path) { checkWorkbookFree(files, path); };
+  return std::make_unique<ShownWorkbook>(impl_->files,
+                                         impl_->office->spreadsheet(impl_->regional, DocumentEnd::LeaveOpen, checkFree));
 }
 
 MakeSpreadsheet makeWindowSpreadsheets(Backend chosen, FileSystem& files, const Regional& regional, Dialogs& dialogs,

@@ -37,7 +37,7 @@ void exportCsvStatement(StatementRun& run) {
       const double amount = run.amount(2, row);
       const int match = search.find(marking);
       const bool sumLine = run.table().cell(3, row) == "suma";
-      if (match != 0 && (!sumLine || tab.sumLines)) run.write(sheet, match, amount);
+      if (match != 0 && (!sumLine || tab.sumLines)) run.write(sheet, match, amount, row, 1, sumLine ? "suma" : "");
     }
   });
 }

@@ -23,7 +23,7 @@ void exportP501Report(StatementRun& run) {
       // Two lines of the assets module go to row 80: a zero of one must not
       // overwrite the other's amount.
       if (target == "0" || (assets && target == "80" && amount == 0)) continue;
-      run.write(sheet, spreadsheetRow(target), amount);
+      run.write(sheet, spreadsheetRow(target), amount, row, 2, run.table().cell(1, row));
     }
   });
 }

@@ -70,7 +70,7 @@ void ruzPass(StatementRun& run, const Pass& pass) {
     for (++cursor; cursor <= pass.lastSheetRow; ++cursor) {
       run.steps(pass.bar);
       if (run.spreadsheet().readCell(pass.sheet, cursor, kMarkingColumn) != marking) continue;
-      if (writesLine(pass, run.table().cell(3, row))) run.write(pass.sheet, cursor, amount);
+      if (writesLine(pass, run.table().cell(3, row))) run.write(pass.sheet, cursor, amount, row, 1, run.table().cell(3, row));
       break;
     }
   }
@@ -87,7 +87,8 @@ void taxPass(StatementRun& run, const Pass& pass) {
     if (amount == 0) continue;
     const int match = search.find(marking);
     run.steps(pass.bar, (match != 0 ? match : pass.lastSheetRow) - 1);
-    if (match != 0 && writesLine(pass, run.table().cell(3, row))) run.write(pass.sheet, match, amount);
+    if (match != 0 && writesLine(pass, run.table().cell(3, row)))
+      run.write(pass.sheet, match, amount, row, 1, run.table().cell(3, row));
   }
 }
 

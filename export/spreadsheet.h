@@ -31,6 +31,17 @@ class Spreadsheet {
   // writes it back; "" when none is kept (nothing written, or the result
   // goes elsewhere).
   virtual std::string backupPath() const { return {}; }
+  // Where the protocol of an export in this session goes: beside the
+  // workbook that is written, named like its backup
+  // ("name.2026-12-08_1415.protokol.csv"); "" when none is kept.
+  virtual std::string protocolPath() const { return {}; }
+
+  // Whether dropChanges() can leave the workbook as it was: a session that
+  // writes the workbook back at its end can, one that leaves it open in the
+  // spreadsheet program cannot.
+  virtual bool canDropChanges() const { return false; }
+  // close() then writes nothing back: what this session wrote is undone.
+  virtual void dropChanges() {}
 
   // Ends the session: writes the workbook back (replacing the file
   // atomically) and, when visible, shows it to the user.

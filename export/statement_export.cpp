@@ -5,8 +5,8 @@
 namespace kalkora {
 
 void exportStatements(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet,
-                      ExportProgress& progress) {
-  StatementRun run(ws, regional, spreadsheet, progress);
+                      ExportProgress& progress, CellOrigins& origins) {
+  StatementRun run(ws, regional, spreadsheet, progress, origins);
   switch (ws.mode) {
     case 3: exportCsvStatement(run); break;
     case 4: exportRuzStatement(run); break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "export/export_protocol.h"
 #include "export/spreadsheet.h"
 #include "export/workbook_layout.h"
 #include "platform/error.h"
@@ -10,8 +11,8 @@
 namespace kalkora {
 
 StatementRun::StatementRun(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet,
-                           ExportProgress& progress)
-    : ws_(ws), regional_(regional), spreadsheet_(spreadsheet), progress_(progress) {}
+                           ExportProgress& progress, CellOrigins& origins)
+    : ws_(ws), regional_(regional), spreadsheet_(spreadsheet), progress_(progress), origins_(origins) {}
 
 void StatementRun::beginWork() {
   progress_.setBusy(true);
@@ -55,11 +56,18 @@ double StatementRun::amount(int column, int row) const {
   return *value;
 }
 
-void StatementRun::write(int sheet, int row, double amount) { spreadsheet_.writeNumber(sheet, row, column_, amount); }
+void StatementRun::write(int sheet, int row, double amount, int tableRow, int markingColumn,
+                         const std::string& detail) {
+  if (origins_.wanted())
+    origins_.next({ws_.table.cell(markingColumn, tableRow),
+                   "řádek tabulky " + std::to_string(tableRow) + (detail.empty() ? "" : ": " + detail)});
+  spreadsheet_.writeNumber(sheet, row, column_, amount);
+}
 
 void StatementRun::clear(int sheet, std::span<const RowRange> rows) {
   for (const RowRange& range : rows) {
     for (int row = range.first; row <= range.last; ++row) {
+      if (origins_.wanted()) origins_.next({"", kClearingSource});
       spreadsheet_.writeZeroText(sheet, row, column_);
       steps(Bar::Clearing);
     }

@@ -10,6 +10,7 @@
 
 namespace kalkora {
 
+class CellOrigins;
 class Spreadsheet;
 
 // The working values of one statement export and the steps its modes share.
@@ -18,7 +19,8 @@ class StatementRun {
  public:
   using Bar = ExportProgress::Bar;
 
-  StatementRun(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet, ExportProgress& progress);
+  StatementRun(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet, ExportProgress& progress,
+               CellOrigins& origins);
 
   const Parameters& params() const { return ws_.params; }
   const ImportTable& table() const { return ws_.table; }
@@ -61,7 +63,10 @@ class StatementRun {
   // separator. Raises Error for a text that is no number and for a row the
   // table does not have.
   double amount(int column, int row) const;
-  void write(int sheet, int row, double amount);
+  // Writes the amount of an import row into the period column of a sheet's
+  // row; the protocol hears the line's marking (the text of markingColumn)
+  // and, after the table row, what else tells the line (detail).
+  void write(int sheet, int row, double amount, int tableRow, int markingColumn, const std::string& detail);
   // The clearing step: "0" into the period column of the rows of the set.
   void clear(int sheet, std::span<const RowRange> rows);
 
@@ -70,6 +75,7 @@ class StatementRun {
   const Regional& regional_;
   Spreadsheet& spreadsheet_;
   ExportProgress& progress_;
+  CellOrigins& origins_;
   int column_ = 0;
   int counter_ = -1;
   std::array<int, 3> maxima_{};

@@ -1,5 +1,6 @@
 #include "export/turnover_export.h"
 
+#include "export/export_protocol.h"
 #include "export/spreadsheet.h"
 #include "export/workbook_layout.h"
 #include "platform/error.h"
@@ -22,56 +23,98 @@ double amountOf(const ImportTable& table, int row) {
   return *value;
 }
 
-// Balance sheet: each entry's sum is formed first, then its state rule
-// decides what of it the row gets.
-double balanceRowSum(const ImportTable& table, const AccountIndex& index, const DefinitionRecord& record,
-                     ExportProgress& progress, int& counter) {
-  double rowSum = 0;
-  for (const std::string& text : splitAccountList(record.accounts)) {
-    progress.setPosition(Bar::Balance, ++counter);
-    const DefinitionEntry entry = decodeEntry(text);
-    double entrySum = 0;
-    for (int row : index.rowsInTableOrder(entry.prefix)) {
-      entrySum += entry.subtract ? -amountOf(table, row) : amountOf(table, row);
-    }
-    if (entry.active && !(entrySum > 0)) entrySum = 0;
-    if (entry.passive) entrySum = entrySum < 0 ? -entrySum : 0;
-    rowSum += entrySum;
-  }
-  return rowSum;
-}
+// A row's sum and, for the protocol, the accounts that made it: each with
+// the sign it entered the sum with, and in brackets an entry whose state
+// rule left nothing of its accounts.
+struct RowSum {
+  double value = 0;
+  std::string source;
+};
 
-// Income statement: only "-" is a mark; every amount goes straight into the
-// row sum.
-double incomeRowSum(const ImportTable& table, const AccountIndex& index, const DefinitionRecord& record,
-                    ExportProgress& progress, int& counter) {
-  double rowSum = 0;
-  for (const std::string& text : splitAccountList(record.accounts)) {
-    progress.setPosition(Bar::Income, ++counter);
-    const DefinitionEntry entry = decodeEntry(text, false);
-    for (int row : index.rowsInTableOrder(entry.prefix)) {
-      rowSum += entry.subtract ? -amountOf(table, row) : amountOf(table, row);
-    }
-  }
-  return rowSum;
-}
+class RowSummer {
+ public:
+  RowSummer(const ImportTable& table, const AccountIndex& index, ExportProgress& progress, bool withSources)
+      : table_(table), index_(index), progress_(progress), withSources_(withSources) {}
 
-template <class RowSum>
-void fillStatement(const Workspace& ws, const AccountIndex& index, const std::vector<DefinitionRecord>& records,
-                   Spreadsheet& spreadsheet, int sheet, int column, ExportProgress& progress,
-                   RowSum rowSum) {
+  // Balance sheet: each entry's sum is formed first, then its state rule
+  // decides what of it the row gets.
+  RowSum balance(const DefinitionRecord& record, int& counter) const {
+    RowSum sum;
+    for (const std::string& text : splitAccountList(record.accounts)) {
+      progress_.setPosition(Bar::Balance, ++counter);
+      const DefinitionEntry entry = decodeEntry(text);
+      const std::vector<int> rows = index_.rowsInTableOrder(entry.prefix);
+      double entrySum = 0;
+      for (int row : rows) entrySum += entry.subtract ? -amountOf(table_, row) : amountOf(table_, row);
+      const bool dropped = (entry.active && !(entrySum > 0)) || (entry.passive && !(entrySum < 0));
+      if (dropped) entrySum = 0;
+      if (entry.passive) entrySum = -entrySum;
+      sum.value += entrySum;
+      if (!withSources_ || rows.empty()) continue;
+      if (dropped)
+        append(sum.source, "(" + text + " = 0)");
+      else
+        appendAccounts(sum.source, rows, entry.subtract != entry.passive);
+    }
+    return sum;
+  }
+
+  // Income statement: only "-" is a mark; every amount goes straight into
+  // the row sum.
+  RowSum income(const DefinitionRecord& record, int& counter) const {
+    RowSum sum;
+    for (const std::string& text : splitAccountList(record.accounts)) {
+      progress_.setPosition(Bar::Income, ++counter);
+      const DefinitionEntry entry = decodeEntry(text, false);
+      const std::vector<int> rows = index_.rowsInTableOrder(entry.prefix);
+      for (int row : rows) sum.value += entry.subtract ? -amountOf(table_, row) : amountOf(table_, row);
+      if (withSources_) appendAccounts(sum.source, rows, entry.subtract);
+    }
+    return sum;
+  }
+
+ private:
+  static void append(std::string& source, const std::string& part) { source += (source.empty() ? "" : " ") + part; }
+  void appendAccounts(std::string& source, const std::vector<int>& rows, bool negative) const {
+    for (int row : rows) append(source, (negative ? "-" : "+") + table_.cell(1, row));
+  }
+
+  const ImportTable& table_;
+  const AccountIndex& index_;
+  ExportProgress& progress_;
+  bool withSources_;
+};
+
+template <class Sum>
+void fillStatement(const std::vector<DefinitionRecord>& records, DefinitionKind kind, Spreadsheet& spreadsheet,
+                   int sheet, int column, CellOrigins& origins, Sum rowSum) {
   int counter = 0;
   for (const DefinitionRecord& record : records) {
     const std::string rowText = definitionRowText(record);
-    const double sum = rowSum(ws.table, index, record, progress, counter);
-    spreadsheet.writeNumber(sheet, spreadsheetRow(rowText), column, sum);
+    RowSum sum = rowSum(record, counter);
+    if (origins.wanted()) origins.next({definitionLabel(record, kind), std::move(sum.source)});
+    spreadsheet.writeNumber(sheet, spreadsheetRow(rowText), column, sum.value);
   }
+}
+
+// A balance-sheet record that takes every account with its sign turned
+// ("-", or the passive rule "<") stands on the liabilities side.
+bool isLiabilitiesRecord(const DefinitionRecord& record) {
+  const std::vector<std::string> entries = splitAccountList(record.accounts);
+  bool any = false;
+  for (const std::string& text : entries) {
+    const DefinitionEntry entry = decodeEntry(text);
+    if (entry.prefix.empty()) continue;
+    if (!entry.subtract && !entry.passive) return false;
+    any = true;
+  }
+  return any;
 }
 
 }  // namespace
 
-void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet,
-               ExportProgress& progress) {
+void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet, ExportProgress& progress,
+               CellOrigins& origins) {
   progress.setStatus(kExportWorking);
   progress.setPosition(Bar::Balance, 0);
   progress.setPosition(Bar::Income, 0);
@@ -83,14 +126,40 @@ void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadshe
   const int column = periodColumn(p.Edit1);
   if (!fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
   const AccountIndex index(ws.table);
-  fillStatement(ws, index, readDefinitionFile(fs, p.balanceDefinitionPath), spreadsheet, balanceSheet, column,
-                progress, balanceRowSum);
+  const RowSummer summer(ws.table, index, progress, origins.wanted());
+  fillStatement(readDefinitionFile(fs, p.balanceDefinitionPath), DefinitionKind::BalanceSheet, spreadsheet,
+                balanceSheet, column, origins,
+                [&](const DefinitionRecord& record, int& counter) { return summer.balance(record, counter); });
 
   const int incomeSheet = findIncomeSheet(spreadsheet);
   if (!fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
-  fillStatement(ws, index, readDefinitionFile(fs, p.incomeDefinitionPath), spreadsheet, incomeSheet, column,
-                progress, incomeRowSum);
+  fillStatement(readDefinitionFile(fs, p.incomeDefinitionPath), DefinitionKind::IncomeStatement, spreadsheet,
+                incomeSheet, column, origins,
+                [&](const DefinitionRecord& record, int& counter) { return summer.income(record, counter); });
   progress.setStatus(kExportDone);
+}
+
+std::optional<BalanceTotals> turnoverBalanceTotals(const Workspace& ws, const FileSystem& fs) {
+  const std::string& path = ws.params.balanceDefinitionPath;
+  if (!fs.fileExists(path)) return std::nullopt;
+  const AccountIndex index(ws.table);
+  ExportProgress silent;
+  const RowSummer summer(ws.table, index, silent, false);
+  BalanceTotals totals;
+  bool assets = false, liabilities = false;
+  int counter = 0;
+  for (const DefinitionRecord& record : readDefinitionFile(fs, path)) {
+    const double sum = summer.balance(record, counter).value;
+    if (isLiabilitiesRecord(record)) {
+      totals.liabilities += sum;
+      liabilities = true;
+    } else if (!splitAccountList(record.accounts).empty()) {
+      totals.assets += sum;
+      assets = true;
+    }
+  }
+  if (!assets || !liabilities) return std::nullopt;
+  return totals;
 }
 
 }  // namespace kalkora

@@ -21,7 +21,8 @@ bool isStatementMode(int mode) { return mode >= 3 && mode <= 6; }
 
 WorkbookSession::WorkbookSession(SpreadsheetFactory factory) : factory_(std::move(factory)) {}
 
-ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters) {
+ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters,
+                                            const std::function<void()>& beforeOpen) {
   const Parameters& p = ws.params;
   if (p.workbookPath.empty()) {
     messages.notice(kNoWorkbookMessage);
@@ -31,6 +32,7 @@ ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messa
     messages.notice(kNoPeriodMessage);
     return ExportOutcome::NoPeriod;
   }
+  if (beforeOpen) beforeOpen();
   if (!opened_ && !openSession(p.workbookPath, &messages)) return ExportOutcome::NoApplication;
   try {
     runExporter(ws.mode, exporters);

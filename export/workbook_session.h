@@ -42,7 +42,11 @@ class WorkbookSession {
  public:
   explicit WorkbookSession(SpreadsheetFactory factory);
 
-  ExportOutcome exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters);
+  // beforeOpen runs once the checks have passed, before the workbook is
+  // opened: the warnings before an export go there, and an Error it raises
+  // ends the export before anything is opened.
+  ExportOutcome exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters,
+                             const std::function<void()>& beforeOpen = {});
 
   // True while a workbook is open in a session.
   bool opened() const { return opened_; }

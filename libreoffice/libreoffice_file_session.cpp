@@ -24,6 +24,7 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
   void open(const std::string& path) override {
     document_.reset();
     file_.reset();
+    dropped_ = false;
     file_ = std::make_unique<WorkbookFile>(files_, path, outputPath_);
     if (!office_) office_ = startLibreOffice();
     document_ = office_->spreadsheet(regional_);
@@ -36,12 +37,19 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
     visible_ = visible;
     if (document_) document_->setVisible(visible);
   }
-  std::string backupPath() const override { return document_ && document_->written() ? file_->backupPath() : ""; }
+  std::string backupPath() const override {
+    return document_ && document_->written() && !dropped_ ? file_->backupPath() : "";
+  }
+  std::string protocolPath() const override { return file_ ? file_->protocolPath() : ""; }
+  bool canDropChanges() const override { return true; }
+  void dropChanges() override { dropped_ = true; }
 
   // An output path always gets the document; in place it is stored only
   // when something was written.
   void close() override {
-    if (!file_->inPlace() || document().written())
+    if (dropped_)
+      file_->release();
+    else if (!file_->inPlace() || document().written())
       file_->write(storedBytes());
     else
       file_->release();
@@ -49,7 +57,7 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
     document_.reset();
     file_.reset();
     office_.reset();
-    if (visible_ && showFile_) showFile_(outputPath_.value_or(path_));
+    if (visible_ && showFile_ && !dropped_) showFile_(outputPath_.value_or(path_));
   }
 
  private:
@@ -86,6 +94,7 @@ class LibreOfficeFileSpreadsheet : public ForwardingSpreadsheet {
   std::optional<std::string> outputPath_;
   std::function<void(const std::string&)> showFile_;
   bool visible_ = false;
+  bool dropped_ = false;
   std::string path_;
   std::unique_ptr<WorkbookFile> file_;
   std::shared_ptr<LibreOffice> office_;

@@ -35,4 +35,11 @@ bool isSlovakIncomeSumLine(int line);
 bool isCzechBalanceSumLine(int line);
 bool isCzechIncomeSumLine(int line);
 
+// The lines that total each side of the balance sheet: total assets is line
+// 1 on both layouts, total liabilities line 78 on the Czech layout from 2016
+// and line 79 on the Slovak one.
+inline constexpr int kTotalAssetsLine = 1;
+inline constexpr int kCzechTotalLiabilitiesLine = 78;
+inline constexpr int kSlovakTotalLiabilitiesLine = 79;
+
 }  // namespace kalkora

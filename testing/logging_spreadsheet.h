@@ -23,6 +23,9 @@ class LoggingSpreadsheet : public Spreadsheet {
   void writeNumber(int sheet, int row, int column, double value) override;
   void writeZeroText(int sheet, int row, int column) override;
   std::string backupPath() const override { return inner_->backupPath(); }
+  std::string protocolPath() const override { return inner_->protocolPath(); }
+  bool canDropChanges() const override { return inner_->canDropChanges(); }
+  void dropChanges() override { inner_->dropChanges(); }
   void close() override;
 
  private:

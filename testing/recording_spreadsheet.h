@@ -23,8 +23,10 @@ class RecordingSpreadsheet : public Spreadsheet {
   // Called with each call's line before it runs; a test throws from it to
   // make the spreadsheet fail at that point.
   std::function<void(const std::string& call)> beforeCall;
-  // What backupPath() answers (no call recorded).
+  // What backupPath() and protocolPath() answer (no call recorded); with a
+  // backup the session can drop its changes ("drop" is recorded).
   std::string backup;
+  std::string protocol;
 
   // Fills a cell for a test (no call recorded).
   void setCell(int sheet, int row, int column, std::string text);
@@ -41,6 +43,9 @@ class RecordingSpreadsheet : public Spreadsheet {
   void writeNumber(int sheet, int row, int column, double value) override;
   void writeZeroText(int sheet, int row, int column) override;
   std::string backupPath() const override { return backup; }
+  std::string protocolPath() const override { return protocol; }
+  bool canDropChanges() const override { return !backup.empty(); }
+  void dropChanges() override { record("drop"); }
   void close() override;
 
   static constexpr int kMaxRow = 1048576;

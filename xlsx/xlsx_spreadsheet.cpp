@@ -23,6 +23,7 @@ struct XlsxSpreadsheet::Impl {
   // The open session, if any.
   std::unique_ptr<WorkbookFile> file;
   std::unique_ptr<XlsxWorkbook> workbook;
+  bool dropped = false;
 
   XlsxWorkbook& opened() const {
     if (!workbook) throw Error("Není otevřený žádný sešit.");
@@ -44,7 +45,7 @@ void checkCell(int row, int column) {
 // A workbook written in place is only replaced when something was written;
 // an output path always gets the result, a copy when nothing was written.
 void XlsxSpreadsheet::Impl::save() {
-  if (file->inPlace() && !workbook->written())
+  if (dropped || (file->inPlace() && !workbook->written()))
     file->release();
   else
     file->write(workbook->written() ? workbook->save() : file->original());
@@ -81,11 +82,16 @@ void XlsxSpreadsheet::open(const std::string& path) {
   impl_->workbook = std::make_unique<XlsxWorkbook>(file->original(), path, impl_->keptCachedColumn);
   impl_->file = std::move(file);
   impl_->path = path;
+  impl_->dropped = false;
 }
 
 std::string XlsxSpreadsheet::backupPath() const {
-  return impl_->workbook && impl_->workbook->written() ? impl_->file->backupPath() : "";
+  return impl_->workbook && impl_->workbook->written() && !impl_->dropped ? impl_->file->backupPath() : "";
 }
+
+std::string XlsxSpreadsheet::protocolPath() const { return impl_->file ? impl_->file->protocolPath() : ""; }
+
+void XlsxSpreadsheet::dropChanges() { impl_->dropped = true; }
 
 void XlsxSpreadsheet::setVisible(bool visible) { impl_->visible = visible; }
 
@@ -130,7 +136,7 @@ void XlsxSpreadsheet::close() {
   }
   impl_->workbook.reset();
   impl_->file.reset();
-  if (impl_->visible && impl_->showFile) impl_->showFile(target);
+  if (impl_->visible && impl_->showFile && !impl_->dropped) impl_->showFile(target);
 }
 
 }  // namespace kalkora

@@ -65,6 +65,12 @@ class XlsxSpreadsheet {
   // workbook back in place; "" while nothing is written or with an output
   // path.
   std::string backupPath() const;
+  // Where the protocol of an export into the open workbook goes; "" while
+  // none is open.
+  std::string protocolPath() const;
+  // close() then writes nothing: the workbook (or the output path) stays as
+  // it was.
+  void dropChanges();
   // Ends the session: writes the workbook back (replacing the file
   // atomically) and, when visible, shows it to the user.
   void close();

@@ -275,6 +275,24 @@ TEST_F(XlsxSpreadsheetTest, OutputPathLeavesTheSourceAlone) {
   EXPECT_STREQ(cellOf(after.xml("xl/worksheets/sheet2.xml"), "G6").child_value("v"), "2");
 }
 
+// An export undone before the session ends leaves the workbook byte for
+// byte, with no backup, and the next session writes as usual.
+TEST_F(XlsxSpreadsheetTest, DroppedChangesAreNeverWritten) {
+  const std::string path = folder.path("Kalkora.xlsx");
+  const std::string bytes = readBytes(xlsx_test::makeKalkoraWorkbook(path));
+  spreadsheet.open(path);
+  spreadsheet.writeNumber(2, 6, 7, 2);
+  spreadsheet.dropChanges();
+  EXPECT_EQ(spreadsheet.backupPath(), "");
+  spreadsheet.close();
+  EXPECT_TRUE(readBytes(path) == bytes);
+  EXPECT_TRUE(backupsIn(folder).empty());
+  spreadsheet.open(path);
+  spreadsheet.writeNumber(2, 6, 7, 2);
+  spreadsheet.close();
+  EXPECT_EQ(backupsIn(folder).size(), 1u);
+}
+
 TEST_F(XlsxSpreadsheetTest, RefusesBeforeWritingAnything) {
   const std::string path = folder.path("Kalkora.xlsx");
   const std::string good = readBytes(xlsx_test::makeKalkoraWorkbook(path));

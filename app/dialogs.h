@@ -16,6 +16,8 @@ class Dialogs : public OutcomeMessages {
   // typed without one; it never asks before replacing a file.
   virtual std::optional<std::string> saveFile(const std::string& initialFolder, const std::string& filter,
                                               const std::string& fileName, const std::string& defaultExtension) = 0;
+  // A question with the buttons "Ano" and "Ne"; true for "Ano".
+  virtual bool ask(const std::string& question) = 0;
   // Asks the desktop to open the file in its associated program; result not checked.
   virtual void openInShell(const std::string& path) = 0;
 };

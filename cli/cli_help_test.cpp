@@ -22,7 +22,8 @@ TEST(CliHelp, ExplainsEveryOptionAndOnlyOptionsThatExist) {
       {"--income-def", "v.txt"}, {"--set", "Ucet=1"},  {"--statement-type", "0"}, {"--form", "DPPDP8"},
       {"--sum-lines", nullptr}, {"--clear-period", nullptr}, {"--decimal", ","}, {"--thousands", ""},
       {"--dump", "-"},          {"--control-csv", "k.csv"}, {"--workbook", "k.xlsx"}, {"--period", "1"},
-      {"--backend", "file"},    {"--output", "o.xlsx"}, {"--help", nullptr},     {"--version", nullptr}};
+      {"--backend", "file"},    {"--output", "o.xlsx"}, {"--help", nullptr},     {"--version", nullptr},
+      {"--report", "-"},        {"--strict", nullptr}, {"--restore-backup", "k.xlsx"}};
   for (const auto& [name, value] : options) {
     std::vector<std::string> args{name};
     if (value) args.emplace_back(value);

@@ -15,7 +15,8 @@ const std::map<std::string, TextOption> kTextOptions = {
     {"--control-csv", &CliOptions::controlCsv}, {"--workbook", &CliOptions::workbook},
     {"--output", &CliOptions::output},         {"--decimal", &CliOptions::decimal},
     {"--thousands", &CliOptions::thousands},   {"--period", &CliOptions::period},
-    {"--backend", &CliOptions::backend},
+    {"--backend", &CliOptions::backend},       {"--report", &CliOptions::report},
+    {"--restore-backup", &CliOptions::restoreBackup},
 };
 
 bool parseSmallInt(const std::string& text, int& out) {
@@ -35,8 +36,8 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args, 
       o.sumLines = true;
       continue;
     }
-    if (arg == "--clear-period") {
-      o.clearPeriod = true;
+    if (arg == "--clear-period" || arg == "--strict") {
+      (arg == "--strict" ? o.strict : o.clearPeriod) = true;
       continue;
     }
     if (arg == "--help" || arg == "--version") {

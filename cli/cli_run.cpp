@@ -4,6 +4,7 @@
 
 #include "app/control_csv.h"
 #include "app/load_by_mode.h"
+#include "app/protocolled_export.h"
 #include "app/run_operation.h"
 #include "app/settings.h"
 #include "app/settings_location.h"
@@ -11,6 +12,7 @@
 #include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
+#include "export/export_protocol.h"
 #include "export/statement_export.h"
 #include "export/turnover_export.h"
 #include "export/workbook_session.h"
@@ -18,6 +20,8 @@
 #include "platform/error.h"
 #include "platform/messages.h"
 #include "platform/system_regional.h"
+#include "platform/workbook_file.h"
+#include "turnovers/account_check.h"
 
 namespace kalkora {
 namespace {
@@ -89,32 +93,51 @@ void writeDump(const CliOptions& o, const Workspace& ws, FileSystem& fs, std::os
 // failure of the export itself still lets the session write back what was
 // written, as the window leaves it in the workbook; the run then fails with
 // it. False when the session refused to start (its message is printed).
+// The protocol is written once the session has written the workbook back,
+// also when the export failed on the way (its cells are in the workbook).
 bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services,
-                    const CliSpreadsheetFactory& makeSpreadsheet) {
+                    const CliSpreadsheetFactory& makeSpreadsheet, std::ostream& out) {
+  ProtocolledExport protocolled(ws, services.fs, services.regional);
+  const auto beforeOpen = [&] {
+    if (o.strict && ws.unassigned && !ws.unassigned->rows.empty())
+      throw Error("Export se nespustil: " + unassignedAccountsText(*ws.unassigned) +
+                  ". S přepínačem --strict se exportuje, jen když všechny účty s nenulovým zůstatkem patří do "
+                  "některého řádku definic.");
+    for (const std::string& warning : protocolled.warnings()) services.messages.warning(warning);
+  };
   std::exception_ptr exportFailure;
   std::string notice;
   ExportProgress progress;
   // Runs one exporter as its window would: a failure is kept for the end,
   // and so is what a finished export tells about the backup.
   const auto reporting = [&](auto exporter) {
-    return [&exportFailure, &notice, exporter](Spreadsheet& spreadsheet) {
+    return protocolled.wrap([&exportFailure, &notice, exporter](ExportProtocol& protocol) {
       try {
-        exporter(spreadsheet);
-        notice = backupNotice(spreadsheet);
+        exporter(protocol);
+        notice = backupNotice(protocol);
       } catch (...) {
         exportFailure = std::current_exception();
       }
-    };
+    });
   };
   const Exporters exporters{
-      reporting([&](Spreadsheet& spreadsheet) { NaplnDaty(ws, services.fs, spreadsheet, progress); }),
-      reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
+      reporting([&](ExportProtocol& protocol) { NaplnDaty(ws, services.fs, protocol, progress, protocol); }),
+      reporting([&](ExportProtocol& protocol) {
+        exportStatements(ws, services.regional, protocol, progress, protocol);
+      })};
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
-  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
+  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters, beforeOpen);
+  const std::string protocolPath = protocolled.write(services.fs, o.report, &out);
+  if (!exportFailure && outcome == ExportOutcome::Done && !notice.empty()) services.messages.notice(notice);
+  if (!protocolPath.empty() && protocolPath != "-") services.messages.notice(protocolNotice(protocolPath));
   if (exportFailure) std::rethrow_exception(exportFailure);
-  if (outcome != ExportOutcome::Done) return false;
-  if (!notice.empty()) services.messages.notice(notice);
-  return true;
+  return outcome == ExportOutcome::Done;
+}
+
+void restoreBackup(const std::string& workbook, FileSystem& fs, Messages& messages) {
+  const RestoredBackup done = restoreNewestBackup(fs, workbook);
+  messages.notice("Sešit " + workbook + " je vrácen do stavu zálohy " + done.restored +
+                  "; jeho dosavadní obsah zůstal jako záloha " + done.keptAs + ".");
 }
 
 }  // namespace
@@ -127,15 +150,17 @@ int runCli(const CliOptions& options, FileSystem& fs, std::ostream& out, std::os
   bool exported = true;
   // A stop or a failure is printed and the run exits 1, as is a refused export.
   const Outcome outcome = runOperation(messages, [&] {
+    if (options.restoreBackup) return restoreBackup(*options.restoreBackup, fs, messages);
     loadSettings(options, ws, fs);
     applyOptions(options, ws, services.regional);
     loadByMode(ws, services);
+    if (ws.unassigned && !ws.unassigned->rows.empty()) messages.notice(unassignedAccountsText(*ws.unassigned));
     if (options.controlCsv) {
       writeControlCsv(fs, *options.controlCsv, ws.table);
       messages.notice(kControlCsvDone);
     }
     if (options.dump) writeDump(options, ws, fs, out);
-    if (options.period) exported = exportWorkbook(options, ws, services, makeSpreadsheet);
+    if (options.period) exported = exportWorkbook(options, ws, services, makeSpreadsheet, out);
   });
   return outcome == Outcome::Done && exported ? 0 : 1;
 }

@@ -6,11 +6,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStringList>
 #include <QPushButton>
 #include <QTimer>
 
 #include "app/dialogs.h"
+#include "app/protocolled_export.h"
 #include "app/spreadsheet_backend.h"
+#include "export/spreadsheet.h"
 
 namespace kalkora {
 
@@ -46,10 +49,13 @@ QProgressBar* ExportWindow::progressBar(const char* name) {
 
 void ExportWindow::showRunning(std::function<void()> exportWork) {
   if (backupNote_) backupNote_->hide();
+  if (BitBtn2) BitBtn2->hide();
+  finished_ = nullptr;
   exportWork_ = std::move(exportWork);
   if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
   exec();
   exportWork_ = nullptr;
+  finished_ = nullptr;
   // Some failures leave the hourglass on while the window shows the error;
   // once the window is closed the program is no longer working.
   setBusy(false);
@@ -69,9 +75,45 @@ void ExportWindow::FormActivate() {
   runOperation(dialogs_, work);
 }
 
-void ExportWindow::showBackupNote(const Spreadsheet& spreadsheet) {
-  const std::string path = spreadsheet.backupPath();
-  if (path.empty()) return;
+// The note gives the two files' names, each on a line of its own, where the
+// room left of the buttons is too narrow shortened at their start, so that
+// the date and time of the export stay; its tool tip says it all in full.
+void ExportWindow::showFinished(Spreadsheet& spreadsheet) {
+  const std::string backup = spreadsheet.backupPath();
+  const std::string protocol = spreadsheet.protocolPath();
+  const auto name = [](const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); };
+  std::vector<NoteLine> lines;
+  QStringList full;
+  if (!backup.empty()) {
+    lines.push_back({QStringLiteral("Záloha: "), name(backup)});
+    full << QString::fromStdString(backupNoticeFor(backup));
+  }
+  if (!protocol.empty()) {
+    lines.push_back({QStringLiteral("Protokol: "), name(protocol)});
+    full << QString::fromStdString(protocolNotice(protocol));
+  }
+  if (spreadsheet.canDropChanges()) {
+    finished_ = &spreadsheet;
+    if (!BitBtn2) {
+      BitBtn2 = new QPushButton(QStringLiteral("Vrátit export"), this);
+      BitBtn2->setObjectName("BitBtn2");
+      connect(BitBtn2, &QPushButton::clicked, this, &ExportWindow::BitBtn2Click);
+    }
+    BitBtn2->setGeometry(BitBtn1->x() - 8 - 95, BitBtn1->y(), 95, BitBtn1->height());
+    BitBtn2->show();
+  }
+  if (!lines.empty()) placeNote(lines, full.join(QLatin1Char('\n')));
+}
+
+void ExportWindow::BitBtn2Click() {
+  if (!finished_ || !dialogs_.ask(kUndoExportQuestion)) return;
+  finished_->dropChanges();
+  finished_ = nullptr;
+  BitBtn2->hide();
+  placeNote({{QString::fromUtf8(kExportUndone), {}}}, {});
+}
+
+void ExportWindow::placeNote(const std::vector<NoteLine>& lines, const QString& toolTip) {
   if (!backupNote_) {
     backupNote_ = label("BackupNote", QString());
     backupNote_->setWordWrap(true);
@@ -80,14 +122,20 @@ void ExportWindow::showBackupNote(const Spreadsheet& spreadsheet) {
     small.setPointSizeF(small.pointSizeF() * 0.9);
     backupNote_->setFont(small);
   }
-  const QString fullPath = QString::fromStdString(path);
-  backupNote_->setText(QString::fromStdString(backupNoticeFor(QFileInfo(fullPath).fileName().toStdString())));
-  backupNote_->setToolTip(fullPath);
-  // The free room left of "Odchod", from the status line down to the
+  // The free room left of the buttons, from the status line down to the
   // window's bottom edge.
   constexpr int kMargin = 8;
+  const QPushButton* leftmost = BitBtn2 && BitBtn2->isVisible() ? BitBtn2 : BitBtn1;
   const int top = Label1->geometry().bottom() + 2;
-  backupNote_->setGeometry(kMargin, top, std::max(0, BitBtn1->x() - 2 * kMargin), height() - top - 2);
+  backupNote_->setGeometry(kMargin, top, std::max(0, leftmost->x() - 2 * kMargin), height() - top - 2);
+  const QFontMetrics metrics = backupNote_->fontMetrics();
+  QStringList shown;
+  for (const NoteLine& line : lines) {
+    const int room = backupNote_->width() - metrics.horizontalAdvance(line.title);
+    shown << line.title + (line.name.isEmpty() ? QString() : metrics.elidedText(line.name, Qt::ElideLeft, room));
+  }
+  backupNote_->setText(shown.join(QLatin1Char('\n')));
+  backupNote_->setToolTip(toolTip);
   backupNote_->show();
 }
 

@@ -1,8 +1,18 @@
 #pragma once
 #include <QDialog>
+#include <QStringList>
 #include <functional>
+#include <vector>
 
 #include "export/export_progress.h"
+
+namespace kalkora {
+
+inline constexpr const char* kUndoExportQuestion =
+    "Vrátit export? Sešit zůstane takový, jaký byl před exportem; nic z tohoto exportu se do něj nezapíše.";
+inline constexpr const char* kExportUndone = "Export je vrácen: sešit zůstane beze změny.";
+
+}  // namespace kalkora
 
 class QLabel;
 class QProgressBar;
@@ -41,9 +51,11 @@ class ExportWindow : public QDialog, public ExportProgress {
   void showRunning(std::function<void()> exportWork);
   void showEvent(QShowEvent* event) override;
   // Once the export is through: where the previous version of the workbook
-  // stays, in a small note left of "Odchod" (the full path in its tool tip);
-  // the window keeps its size.
-  void showBackupNote(const Spreadsheet& spreadsheet);
+  // stays and where its protocol goes, in a small note left of "Odchod"
+  // (the full paths in its tool tip), and the button BitBtn2 "Vrátit
+  // export" where the session can still leave the workbook as it was; the
+  // window keeps its size.
+  void showFinished(Spreadsheet& spreadsheet);
 
   QLabel* Label2;
   QProgressBar* ProgressBar1;
@@ -56,6 +68,14 @@ class ExportWindow : public QDialog, public ExportProgress {
 
  private:
   void FormActivate();
+  // "Vrátit export": after the user says yes, nothing of this export is
+  // written into the workbook.
+  void BitBtn2Click();
+  // A line of the note: its title, and a file name shortened where needed.
+  struct NoteLine {
+    QString title, name;
+  };
+  void placeNote(const std::vector<NoteLine>& lines, const QString& toolTip);
   QProgressBar* bar(Bar which) const;
 
 
@@ -63,6 +83,8 @@ class ExportWindow : public QDialog, public ExportProgress {
   std::function<void()> exportWork_;
   bool busy_ = false;
   QLabel* backupNote_ = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+  Spreadsheet* finished_ = nullptr;
 };
 
 }  // namespace kalkora

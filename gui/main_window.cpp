@@ -16,6 +16,7 @@
 #include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
 #include "app/load_by_mode.h"
+#include "app/protocolled_export.h"
 #include "app/version.h"
 #include "gui/mode_tabs.h"
 #include "gui/qt_dialogs.h"
@@ -23,6 +24,7 @@
 #include "gui/turnover_export_window.h"
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
+#include "export/export_protocol.h"
 #include "platform/program_location.h"
 #include "turnovers/account_check.h"
 
@@ -339,6 +341,7 @@ void TForm1::ToolButton6Click() {
   bool checked = false;
   run([&] { checked = accountCheckButtonPressed(ws_, svc); });
   refreshTable();
+  showUnassigned();
   // After a check the user reads its labels in the table.
   if (checked) table_->setFocus();
 }
@@ -382,17 +385,31 @@ void TForm1::showLoadResult() {
   if (ws_.columnWidths) table_->setColumnWidths(*ws_.columnWidths);
   ws_.columnWidths.reset();
   refreshTable();
+  showUnassigned();
+}
+
+void TForm1::showUnassigned() {
+  unassignedPanel_->setText(ws_.unassigned ? q(unassignedAccountsText(*ws_.unassigned)) : QString());
+  unassignedPanel_->setVisible(ws_.unassigned.has_value());
 }
 
 void TForm1::setSpreadsheetFactory(SpreadsheetFactory factory) { spreadsheetFactory_ = std::move(factory); }
 
+// The protocol is written once the session has written the workbook back.
 void TForm1::BitBtn4Click() {
   readControls();
+  ProtocolledExport protocolled(ws_, fs_, regional_);
   const Exporters exporters{
-      [this](Spreadsheet& spreadsheet) { form2_->showExport(ws_, fs_, spreadsheet); },
-      [this](Spreadsheet& spreadsheet) { form4_->showExport(ws_, regional_, spreadsheet); }};
+      protocolled.wrap([this](ExportProtocol& protocol) { form2_->showExport(ws_, fs_, protocol, protocol); }),
+      protocolled.wrap([this](ExportProtocol& protocol) { form4_->showExport(ws_, regional_, protocol, protocol); })};
+  const auto warn = [&] {
+    for (const std::string& warning : protocolled.warnings()) dialogs_.warning(warning);
+  };
   ExportOutcome outcome = ExportOutcome::Done;
-  run([&] { outcome = session_.exportButton(ws_, dialogs_, exporters); });
+  run([&] {
+    outcome = session_.exportButton(ws_, dialogs_, exporters, warn);
+    protocolled.write(fs_, std::nullopt, nullptr);
+  });
   if (outcome == ExportOutcome::NoPeriod) findChild<QLineEdit*>(QStringLiteral("Edit1"))->setFocus();
 }
 

@@ -99,6 +99,7 @@ class TForm1 : public QMainWindow {
   FormPlacement placement() const;
   void applyPlacement(const FormPlacement& placement);
   void showLoadResult();
+  void showUnassigned();
   std::optional<std::string> chooseFile(const QString& initialFolder, const char* filter);
 
   // The message boxes of the readers and the account check. Their operation
@@ -128,6 +129,9 @@ class TForm1 : public QMainWindow {
   ImportTableView* table_ = nullptr;
   std::array<QToolButton*, 4> definitionButtons_{};
   std::array<QLabel*, 4> statusPanels_{};
+  // After an account check: how many accounts with a balance no definition
+  // row takes, and their sum.
+  QLabel* unassignedPanel_ = nullptr;
   QString currentHint_;
   // Whether the window that took the activation from this one was another
   // window of the program whose closing counts as a return: a progress

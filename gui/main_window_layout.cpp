@@ -200,6 +200,12 @@ void TForm1::buildStatusBar() {
     bar->addWidget(panel, last ? 1 : 0);
     statusPanels_[i] = panel;
   }
+  unassignedPanel_ = new QLabel(bar);
+  unassignedPanel_->setObjectName(QStringLiteral("StatusPanelUnassigned"));
+  unassignedPanel_->setFrameShape(QFrame::StyledPanel);
+  unassignedPanel_->setFrameShadow(QFrame::Sunken);
+  unassignedPanel_->hide();
+  bar->addPermanentWidget(unassignedPanel_);
   setStatusBar(bar);
 }
 

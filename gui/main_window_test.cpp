@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -463,6 +464,35 @@ TEST_F(MainWindowTest, LoadsAfterAP501LoadLeaveColumnZeroEmpty) {
     dialogs.shown.clear();
     EXPECT_EQ(fs.files["/out/kontrola.csv"].substr(0, 14), ";013;120000;\r\n");
   }
+}
+
+// After a load with its account check the status bar tells the accounts
+// with a balance that no definition row takes and their sum; the check
+// button tells it anew, and a statement load takes it away.
+TEST_F(MainWindowTest, StatusBarTellsTheAccountsNoDefinitionTakes) {
+  fs.files["/d/obraty.csv"] = "311;1000,5\r\n999;-200,25\r\n998;0\r\n";
+  fs.files["/d/rozvaha.txt"] = "Pohledávky\r\n   072 Pohledávky\r\n311,\r\n";
+  fs.files["/d/vysledovka.txt"] = "Tržby\r\n   001Tržby\r\n-601,\r\n";
+  Parameters& p = form->workspace().params;
+  p.balanceDefinitionPath = "/d/rozvaha.txt";
+  p.incomeDefinitionPath = "/d/vysledovka.txt";
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+  setText("Edit3", "/d/obraty.csv");
+  setText("Edit5", "1");
+  setText("Edit6", "2");
+  const auto* panel = find<QLabel>("StatusPanelUnassigned");
+  EXPECT_FALSE(panel->isVisibleTo(form.get()));
+  click("BitBtn3");
+  EXPECT_TRUE(panel->isVisibleTo(form.get()));
+  EXPECT_EQ(panel->text(), QStringLiteral("Nezařazené účty: 1, celkem -200,25"));
+  fs.files["/d/rozvaha.txt"] += "Ostatní\r\n   073 Ostatní\r\n9,\r\n";
+  click("ToolButton6");
+  EXPECT_EQ(panel->text(), QStringLiteral("Nezařazené účty: 0, celkem 0"));
+
+  find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+  click("BitBtn3");
+  EXPECT_FALSE(panel->isVisibleTo(form.get()));
 }
 
 }  // namespace kalkora

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 
@@ -47,6 +48,15 @@ void QtDialogs::warning(const std::string& text) {
 
 void QtDialogs::error(const std::string& text) {
   showBox(parent_, QMessageBox::Critical, {}, text, kErrorBoxName);
+}
+
+bool QtDialogs::ask(const std::string& question) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), q(question), QMessageBox::NoButton,
+                  parent_);
+  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+  box.setDefaultButton(box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole));
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 // The file type list shows each description as the filter string gives it,

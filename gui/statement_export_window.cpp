@@ -36,10 +36,11 @@ TForm4::TForm4(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form4
   BitBtn1->setGeometry(width() - kLeft - 75, height() - 8 - 25, 75, 25);
 }
 
-void TForm4::showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet) {
+void TForm4::showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet,
+                        CellOrigins& origins) {
   showRunning([&] {
-    exportStatements(ws, regional, spreadsheet, *this);
-    showBackupNote(spreadsheet);
+    exportStatements(ws, regional, spreadsheet, *this, origins);
+    showFinished(spreadsheet);
   });
 }
 

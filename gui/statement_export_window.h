@@ -8,6 +8,7 @@ class QProgressBar;
 
 namespace kalkora {
 
+class CellOrigins;
 class Spreadsheet;
 
 // TForm4: shown modally by the export button in the statement modes (3 to 6);
@@ -20,7 +21,8 @@ class TForm4 : public ExportWindow {
   TForm4(Dialogs& dialogs, QWidget* parent = nullptr);
 
   // Shows the window modally over its parent and returns when it is closed.
-  void showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet);
+  // origins hear what each written cell holds, for the export's protocol.
+  void showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet, CellOrigins& origins);
 
   void setClearingShown(bool shown) override;
 

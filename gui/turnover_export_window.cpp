@@ -23,18 +23,18 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form2
   layout->addWidget(BitBtn1, 0, Qt::AlignRight);
 }
 
-void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet) {
+void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet, CellOrigins& origins) {
   showRunning([&] {
     // The hourglass for as long as the export works, back to normal however it ends.
     setBusy(true);
     try {
-      NaplnDaty(ws, fs, spreadsheet, *this);
+      NaplnDaty(ws, fs, spreadsheet, *this, origins);
     } catch (...) {
       setBusy(false);
       throw;
     }
     setBusy(false);
-    showBackupNote(spreadsheet);
+    showFinished(spreadsheet);
   });
 }
 

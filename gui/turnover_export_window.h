@@ -4,6 +4,7 @@
 
 namespace kalkora {
 
+class CellOrigins;
 class Spreadsheet;
 
 // TForm2: shown modally by the export button in the turnover modes; its
@@ -14,7 +15,8 @@ class TForm2 : public ExportWindow {
   TForm2(Dialogs& dialogs, QWidget* parent = nullptr);
 
   // Shows the window modally over its parent and returns when it is closed.
-  void showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet);
+  // origins hear what each written cell holds, for the export's protocol.
+  void showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet, CellOrigins& origins);
 };
 
 }  // namespace kalkora

@@ -7,6 +7,9 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "testing/recording_spreadsheet.h"
 #include "testing/main_window_fixture.h"
@@ -21,7 +24,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
  protected:
   std::vector<std::string> calls;  // of every spreadsheet the window opened
   int spreadsheets = 0;
-  std::string statusWhenClosed, noteWhenClosed;
+  std::string statusWhenClosed, noteWhenClosed, noteToolTip;
   // The window as the user saw it when closing it: caption, labels, bar
   // maxima and positions, its offset from the main window.
   std::vector<std::string> windowWhenClosed;
@@ -36,6 +39,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
           std::vector<std::string>{"Úvod", "Rozvahy netto", "Výsledovky", "Analýza"});
       s->beforeCall = [this](const std::string& call) { calls.push_back(call); };
       s->backup = "/d/kalkora.2026-12-08_1415.bak.xlsx";
+      s->protocol = "/d/kalkora.2026-12-08_1415.protokol.csv";
       return s;
     });
     Parameters& p = form->workspace().params;
@@ -52,8 +56,8 @@ class TurnoverExportWindowTest : public MainWindowTest {
   }
 
   // Presses "Export do Kalkora" and, once the export window has done its
-  // work (or shown its error), "Odchod".
-  void exportAndLeave() {
+  // work (or shown its error), "Odchod"; beforeLeaving runs just before.
+  void exportAndLeave(std::function<void(TForm2*)> beforeLeaving = {}) {
     QTimer timer;
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, [&] {
@@ -65,6 +69,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
       statusWhenClosed = status.toStdString();
       const auto* note = form2->findChild<QLabel*>(QStringLiteral("BackupNote"));
       noteWhenClosed = note && note->isVisible() ? note->text().toStdString() : "";
+      noteToolTip = note ? note->toolTip().toStdString() : "";
       const auto* bar1 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
       const auto* bar2 = form2->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
       const QPoint offset = form2->pos() - form->pos();
@@ -75,6 +80,7 @@ class TurnoverExportWindowTest : public MainWindowTest {
                           std::to_string(bar2->value()) + "/" + std::to_string(bar2->maximum()),
                           std::to_string(offset.x()) + "," + std::to_string(offset.y()),
                           std::to_string(form2->width()) + "x" + std::to_string(form2->height())};
+      if (beforeLeaving) std::exchange(beforeLeaving, {})(form2);
       form2->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
     });
     timer.start();
@@ -95,8 +101,21 @@ TEST_F(TurnoverExportWindowTest, ExportButtonFillsThePeriodThroughTheExportWindo
   EXPECT_EQ(form->workspace().table.cell(3, 1), "  Pohledávky");
   exportAndLeave();
   EXPECT_EQ(statusWhenClosed, kExportDone);
-  EXPECT_EQ(noteWhenClosed, "Předchozí verze sešitu zůstane uložena jako kalkora.2026-12-08_1415.bak.xlsx "
-                            "(ponechává se 10 nejnovějších záloh).");
+  // Each name on its line, shortened at its start where the room is short,
+  // and in full in the tool tip.
+  EXPECT_TRUE(noteWhenClosed.starts_with("Záloha: ")) << noteWhenClosed;
+  EXPECT_NE(noteWhenClosed.find("08_1415.bak.xlsx\nProtokol: "), std::string::npos) << noteWhenClosed;
+  EXPECT_TRUE(noteWhenClosed.ends_with("08_1415.protokol.csv")) << noteWhenClosed;
+  EXPECT_EQ(noteToolTip, "Předchozí verze sešitu zůstane uložena jako /d/kalkora.2026-12-08_1415.bak.xlsx "
+                         "(ponechává se 10 nejnovějších záloh).\nProtokol exportu: "
+                         "/d/kalkora.2026-12-08_1415.protokol.csv");
+  // The protocol is written once the session has ended.
+  EXPECT_EQ(fs.files.at("/d/kalkora.2026-12-08_1415.protokol.csv"),
+            "\xEF\xBB\xBFList;Buňka;Řádek;Hodnota před exportem;Zapsaná hodnota;Zdroj\r\n"
+            "Rozvahy netto;G72;Pohledávky;;1000,5;+311\r\n"
+            "Výsledovky;G1;Tržby;;200;-601\r\n"
+            "Nezařazené účty;;;;;Nezařazené účty: 0, celkem 0\r\n"
+            "Celkem;;;;;zapsáno buněk: 2, z toho vymazaných: 0, poznámek: 1\r\n");
   EXPECT_EQ(windowWhenClosed, (std::vector<std::string>{"Naplnění Kalkora daty daného období", "Plním rozvahu",
                                                         "Plním výsledovku", "1/250", "1/90", "200,200", "411x162"}));
   EXPECT_EQ(writes(), (std::vector<std::string>{"number 2 72 7 1000,5", "number 3 1 7 200"}));
@@ -104,6 +123,28 @@ TEST_F(TurnoverExportWindowTest, ExportButtonFillsThePeriodThroughTheExportWindo
   EXPECT_EQ(calls[calls.size() - 2], "calculation automatic");
   EXPECT_EQ(calls.back(), "close");
   EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+}
+
+// "Vrátit export" asks first; "Ne" keeps the export, "Ano" has the session
+// write nothing back, and no protocol is written for it.
+TEST_F(TurnoverExportWindowTest, UndoingTheExportLeavesTheWorkbookAsItWas) {
+  std::string undoneNote;
+  exportAndLeave([&](TForm2* form2) {
+    auto* undo = form2->findChild<QAbstractButton*>(QStringLiteral("BitBtn2"));
+    ASSERT_TRUE(undo && undo->isVisible());
+    dialogs.answerNextQuestion(false);
+    undo->click();
+    EXPECT_TRUE(undo->isVisible());
+    dialogs.answerNextQuestion(true);
+    undo->click();
+    EXPECT_FALSE(undo->isVisible());
+    undoneNote = form2->findChild<QLabel*>(QStringLiteral("BackupNote"))->text().toStdString();
+  });
+  EXPECT_EQ(dialogs.shown, (std::vector<std::string>(2, std::string("question: ") + kUndoExportQuestion)));
+  EXPECT_EQ(undoneNote, kExportUndone);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "drop"), 1);
+  EXPECT_EQ(calls.back(), "close");
+  EXPECT_FALSE(fs.fileExists("/d/kalkora.2026-12-08_1415.protokol.csv"));
 }
 
 TEST_F(TurnoverExportWindowTest, ExportErrorStaysInTheWindowWithoutARetry) {

@@ -20,7 +20,11 @@ class RecordingDialogs : public Dialogs {
   // Runs while a message box is up, e.g. to let it take the activation.
   std::function<void()> whileShown;
 
+  // Questions ("question: ") take these answers in turn; an empty queue says "Ne".
+  std::deque<bool> questionAnswers;
+
   void answerNextFile(std::optional<std::string> path) { fileAnswers.push_back(std::move(path)); }
+  void answerNextQuestion(bool yes) { questionAnswers.push_back(yes); }
 
   void notice(const std::string& text) override { box("notice: " + text); }
   void warning(const std::string& text) override { box("warning: " + text); }
@@ -33,6 +37,13 @@ class RecordingDialogs : public Dialogs {
                                       const std::string& extension) override {
     shown.push_back("save: " + folder + " | " + filter + " | " + name + " | " + extension);
     return nextAnswer();
+  }
+  bool ask(const std::string& question) override {
+    box("question: " + question);
+    if (questionAnswers.empty()) return false;
+    const bool yes = questionAnswers.front();
+    questionAnswers.pop_front();
+    return yes;
   }
   void openInShell(const std::string& path) override { shown.push_back("shell: " + path); }
 

@@ -1,9 +1,12 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "cli_process.h"
 #include "platform/file_system.h"
 
 namespace kalkora::e2e {
+
+using ::testing::MatchesRegex;
 
 // The example run of the README: load, account check, dump and export of the
 // example turnovers into period 1 of the example workbook, written elsewhere.
@@ -19,7 +22,7 @@ TEST(CliExportEndToEnd, ExampleTurnoversFillTheExampleWorkbook) {
        examples + "/list_vysledovka.txt", "--workbook", workbook, "--period", "1", "--output",
        dir.file("vysledek.xlsx"), "--dump", "-"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.err, "");
+  EXPECT_THAT(r.err, MatchesRegex("Protokol exportu: .*/vysledek\\.[-0-9_]+\\.protokol\\.csv\n"));
   EXPECT_NE(r.out.find("[\"\", \"311100\", \"380000\", \"  C.II. Pohledávky\"]"), std::string::npos) << r.out;
   EXPECT_EQ(fs.readFile(workbook), before);
 

@@ -183,11 +183,14 @@ TEST(LibreOfficeEndToEnd, CliFillsXlsOdsAndXlsxLikeTheFileBackend) {
   ASSERT_EQ(reference.exitCode, 0) << reference.err;
   const CliResult xls = runExport(dir.file("kalkora.xls"), {});
   ASSERT_EQ(xls.exitCode, 0) << xls.err;
-  // The one line says where the workbook as it was stays.
-  const std::regex kept("Předchozí verze sešitu zůstane uložena jako .*/(kalkora\\.\\d{4}-\\d\\d-\\d\\d_\\d{4}\\.bak\\.xls) "
-                        "\\(ponechává se 10 nejnovějších záloh\\)\\.\n");
+  // The one line says where the workbook as it was stays, the next where
+  // the protocol lies: beside it, under the backup's stamp.
+  const std::regex kept("Předchozí verze sešitu zůstane uložena jako .*/(kalkora\\.(\\d{4}-\\d\\d-\\d\\d_\\d{4})\\.bak\\.xls) "
+                        "\\(ponechává se 10 nejnovějších záloh\\)\\.\n"
+                        "Protokol exportu: .*/kalkora\\.(\\d{4}-\\d\\d-\\d\\d_\\d{4})\\.protokol\\.csv\n");
   std::smatch backup;
   ASSERT_TRUE(std::regex_match(xls.err, backup, kept)) << xls.err;
+  EXPECT_EQ(backup[2], backup[3]);
   const CliResult ods = runExport(dir.file("kalkora.ods"), {"--output", dir.file("vysledek.ods")});
   ASSERT_EQ(ods.exitCode, 0) << ods.err;
   const CliResult xlsx = runExport(example, {"--backend", "libreoffice", "--output", dir.file("vysledek.xlsx")});
@@ -313,8 +316,9 @@ TEST(LibreOfficeEndToEnd, ExportsMakeTheSameCallsAsThroughTheFileBackend) {
   ScratchDir dir;
   const std::string example = KALKORA_EXAMPLE_WORKBOOK;
   convert(example, {dir.file("kalkora.xls")});
-  const auto withOutput = [&](std::vector<std::string> args, const char* output) {
-    args.insert(args.end(), {"--output", dir.file(output)});
+  // Each run's protocol goes to a file named after its output.
+  const auto withOutput = [&](std::vector<std::string> args, const std::string& output) {
+    args.insert(args.end(), {"--output", dir.file(output), "--report", dir.file(output + ".csv")});
     return args;
   };
   const InProcessRun file = runInProcess(withOutput(exampleExport(example), "soubor.xlsx"), Backend::File);
@@ -325,6 +329,7 @@ TEST(LibreOfficeEndToEnd, ExportsMakeTheSameCallsAsThroughTheFileBackend) {
         runInProcess(withOutput(exampleExport(path), "libreoffice.xlsx"), Backend::LibreOffice);
     ASSERT_EQ(office.exitCode, 0) << office.err;
     expectSameCalls(file.calls, office.calls, path);
+    EXPECT_EQ(dir.read("libreoffice.xlsx.csv"), dir.read("soubor.xlsx.csv")) << path;
   }
 
   const InProcessRun fileStatements =
@@ -334,6 +339,8 @@ TEST(LibreOfficeEndToEnd, ExportsMakeTheSameCallsAsThroughTheFileBackend) {
       runInProcess(withOutput(statementExport(statementWorkbook()), "vykazy-lo.xlsx"), Backend::LibreOffice);
   ASSERT_EQ(officeStatements.exitCode, 0) << officeStatements.err;
   expectSameCalls(fileStatements.calls, officeStatements.calls, statementWorkbook());
+  EXPECT_EQ(dir.read("vykazy-lo.xlsx.csv"), dir.read("vykazy.xlsx.csv"));
+  EXPECT_NE(dir.read("vykazy.xlsx.csv").find("Rozvahy netto;G7;1;"), std::string::npos);
 }
 
 // Workbooks LibreOffice opens only with an answer (a password) or not at

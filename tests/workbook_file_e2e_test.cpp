@@ -22,12 +22,13 @@ std::vector<std::string> exportInto(const std::string& workbook, int period) {
 constexpr const char* kReceivables = "441000";
 std::string receivablesOf(const std::string& workbook, int period) { return cellOf(workbook, 2, 13, 6 + period); }
 
-// What stays beside the workbook besides it and its backups.
+// What stays beside the workbook besides it, its backups and protocols.
 std::vector<std::string> leftBeside(const ScratchDir& dir) {
   std::vector<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(dir.path)) {
     const std::string name = entry.path().filename().string();
-    if (name != "Kalkora.xlsx" && !name.ends_with(".bak.xlsx")) left.push_back(name);
+    if (name != "Kalkora.xlsx" && !name.ends_with(".bak.xlsx") && !name.ends_with(".protokol.csv"))
+      left.push_back(name);
   }
   return left;
 }
@@ -38,7 +39,7 @@ std::vector<std::string> leftBeside(const ScratchDir& dir) {
 // its own: each one lands (its column holds the figures in the final
 // workbook) or is refused with the lock message; none reports success
 // without landing.
-TEST(ExportLockEndToEnd, ExportsAtOnceEachLandOrAreRefused) {
+TEST(WorkbookFileEndToEnd, ExportsAtOnceEachLandOrAreRefused) {
   ScratchDir dir;
   const std::string workbook = dir.file("Kalkora.xlsx");
   std::filesystem::copy_file(KALKORA_EXAMPLE_WORKBOOK, workbook);
@@ -71,7 +72,7 @@ TEST(ExportLockEndToEnd, ExportsAtOnceEachLandOrAreRefused) {
 // next run lands and leaves no lock or temporary file of ours. (Reading a
 // cell would open the workbook as an export does, so the file's bytes tell
 // here.)
-TEST(ExportLockEndToEnd, KilledRunsLeaveNothingOnceTheNextRunIsOver) {
+TEST(WorkbookFileEndToEnd, KilledRunsLeaveNothingOnceTheNextRunIsOver) {
   if (std::system("command -v strace >/dev/null") != 0) GTEST_SKIP() << "strace is not installed";
   ScratchDir dir;
   const std::string workbook = dir.file("Kalkora.xlsx");
@@ -88,6 +89,29 @@ TEST(ExportLockEndToEnd, KilledRunsLeaveNothingOnceTheNextRunIsOver) {
   const CliResult r = runKalkoraCli(exportInto(workbook, 1));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(receivablesOf(workbook, 1), kReceivables);
+  EXPECT_EQ(leftBeside(dir), std::vector<std::string>{});
+}
+
+// The newest backup goes back in place byte for byte, and the workbook as
+// it stood becomes a backup itself, so a second restore brings it back; a
+// workbook without a backup is refused with the reason.
+TEST(WorkbookFileEndToEnd, RestoringTheNewestBackupUndoesTheLastExport) {
+  ScratchDir dir;
+  const std::string workbook = dir.file("Kalkora.xlsx");
+  std::filesystem::copy_file(KALKORA_EXAMPLE_WORKBOOK, workbook);
+  const std::string original = dir.read("Kalkora.xlsx");
+  const CliResult none = runKalkoraCli({"--restore-backup", workbook});
+  EXPECT_EQ(none.exitCode, 1);
+  EXPECT_NE(none.err.find("nemá žádnou zálohu"), std::string::npos) << none.err;
+
+  ASSERT_EQ(runKalkoraCli(exportInto(workbook, 1)).exitCode, 0);
+  const std::string exported = dir.read("Kalkora.xlsx");
+  const CliResult restored = runKalkoraCli({"--restore-backup", workbook});
+  ASSERT_EQ(restored.exitCode, 0) << restored.err;
+  EXPECT_NE(restored.err.find("je vrácen do stavu zálohy"), std::string::npos) << restored.err;
+  EXPECT_TRUE(dir.read("Kalkora.xlsx") == original);
+  ASSERT_EQ(runKalkoraCli({"--restore-backup", workbook}).exitCode, 0);
+  EXPECT_TRUE(dir.read("Kalkora.xlsx") == exported);
   EXPECT_EQ(leftBeside(dir), std::vector<std::string>{});
 }
 

@@ -92,7 +92,14 @@ void XlsxWorkbook::parse(Sheet& s, XmlText xml) {
 
 const std::string& XlsxWorkbook::sheetName(int position) { return sheet(position).entry.name; }
 
-StoredValue XlsxWorkbook::cell(int position, int row, int column) { return worksheet(position).cell(row, column); }
+// An export reads a sheet before it writes (the marking search, the value a
+// cell held before), and the first write needs every sheet that may hold
+// formulas parsed: a read that finds its sheet unparsed parses them with it,
+// side by side.
+StoredValue XlsxWorkbook::cell(int position, int row, int column) {
+  if (!written_ && !sheet(position).xml) parseFormulaSheets(position);
+  return worksheet(position).cell(row, column);
+}
 
 void XlsxWorkbook::writeNumber(int position, int row, int column, double value) {
   sheet(position);

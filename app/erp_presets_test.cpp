@@ -7,7 +7,7 @@ namespace {
 
 Workspace filledWorkspace() {
   Workspace ws;
-  ws.mode = 3;
+  ws.mode = ImportMode::CsvStatement;
   Parameters& p = ws.params;
   p.Edit1 = "4";
   p.Edit3 = "zdroj.xml";
@@ -27,9 +27,9 @@ Workspace filledWorkspace() {
 TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
   const IniFile ini;
   Workspace ws = filledWorkspace();
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), 1);  // ABRA Gen
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), ImportMode::CsvTurnovers);  // ABRA Gen
   const Parameters& p = ws.params;
-  EXPECT_EQ(ws.mode, 1);
+  EXPECT_EQ(ws.mode, ImportMode::CsvTurnovers);
   EXPECT_EQ(p.Edit2, ";");
   EXPECT_EQ(p.Edit5, "0");
   EXPECT_EQ(p.Edit7, "1");
@@ -58,13 +58,13 @@ TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
       "MDAX.AtributUcet=acc\r\nMDAX.AtributCastka=amt\r\nMDAX.CheckBox10=0\r\nMDAX.CheckBox11=0\r\n"
       "MDAX.CheckBox4=0\r\nMDAX.CheckBox5=0\r\nMDAX.CheckBox2=0\r\nMDAX.CheckBox3=0\r\n");
   Workspace ws = filledWorkspace();
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), 2);
-  EXPECT_EQ(ws.mode, 2);
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), ImportMode::XmlTurnovers);
+  EXPECT_EQ(ws.mode, ImportMode::XmlTurnovers);
   EXPECT_EQ(ws.params.Edit15, "5");
   EXPECT_EQ(ws.params.Edit12, "cislo");
 
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), 0);
-  EXPECT_EQ(ws.mode, 0);  // names no reader: the shown tab stays
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), ImportMode::None);
+  EXPECT_EQ(ws.mode, ImportMode::None);  // names no reader: the shown tab stays
   EXPECT_EQ(ws.params.Edit5, "2");
   EXPECT_EQ(ws.params.Edit11, "Row");
   EXPECT_EQ(ws.params.Edit19, "acc");

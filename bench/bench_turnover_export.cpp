@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   for (long n : sizes) {
     kalkora::Services services{fs, messages, kalkora::Regional{}};
     kalkora::Workspace ws;
-    ws.mode = 1;
+    ws.mode = kalkora::ImportMode::CsvTurnovers;
     ws.params.Edit1 = "1";
     ws.params.balanceDefinitionPath = balance;
     ws.params.incomeDefinitionPath = income;

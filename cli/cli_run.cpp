@@ -3,7 +3,8 @@
 #include <exception>
 
 #include "app/control_csv.h"
-#include "app/load_by_mode.h"
+#include "app/import_modes.h"
+#include "app/mode_buttons.h"
 #include "app/run_operation.h"
 #include "app/settings.h"
 #include "app/settings_location.h"
@@ -11,8 +12,7 @@
 #include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
-#include "export/statement_export.h"
-#include "export/turnover_export.h"
+#include "export/export_progress.h"
 #include "export/workbook_session.h"
 #include "platform/cp1250.h"
 #include "platform/error.h"
@@ -42,7 +42,11 @@ char32_t separatorOption(const std::string& text) {
 
 void applyOptions(const CliOptions& o, Workspace& ws, Regional& regional) {
   Parameters& p = ws.params;
-  if (o.mode) ws.mode = *o.mode;
+  if (o.mode) {
+    const std::optional<ImportMode> mode = importModeNumbered(*o.mode);
+    if (!mode) throw Error("Neznámý typ importu: " + std::to_string(*o.mode) + ".");
+    ws.mode = *mode;
+  }
   if (o.source) p.Edit3 = *o.source;
   if (o.balanceDef) p.Edit24 = p.balanceDefinitionPath = *o.balanceDef;
   if (o.incomeDef) p.Edit25 = p.incomeDefinitionPath = *o.incomeDef;
@@ -106,11 +110,11 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
       }
     };
   };
-  const Exporters exporters{
-      reporting([&](Spreadsheet& spreadsheet) { NaplnDaty(ws, services.fs, spreadsheet, progress); }),
-      reporting([&](Spreadsheet& spreadsheet) { exportStatements(ws, services.regional, spreadsheet, progress); })};
+  RunExport exporter;
+  if (const ImportModeRow* row = importModeRow(ws.mode))
+    exporter = reporting([&, row](Spreadsheet& spreadsheet) { row->exporter(ws, services, spreadsheet, progress); });
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
-  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters);
+  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporter);
   if (exportFailure) std::rethrow_exception(exportFailure);
   if (outcome != ExportOutcome::Done) return false;
   if (!notice.empty()) services.messages.notice(notice);

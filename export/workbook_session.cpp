@@ -15,13 +15,11 @@ bool periodRefused(const std::string& text) {
   return period && *period < 1;
 }
 
-bool isStatementMode(int mode) { return mode >= 3 && mode <= 6; }
-
 }  // namespace
 
 WorkbookSession::WorkbookSession(SpreadsheetFactory factory) : factory_(std::move(factory)) {}
 
-ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters) {
+ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const RunExport& exporter) {
   const Parameters& p = ws.params;
   if (p.workbookPath.empty()) {
     messages.notice(kNoWorkbookMessage);
@@ -33,13 +31,13 @@ ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messa
   }
   if (!opened_ && !openSession(p.workbookPath, &messages)) return ExportOutcome::NoApplication;
   try {
-    runExporter(ws.mode, exporters);
+    runExporter(exporter);
   } catch (const std::exception&) {
     // The spreadsheet no longer answers (closed by the user, say): start it
     // again, open the workbook anew and run the same export once more.
     try {
       openSession(p.workbookPath, nullptr);
-      runExporter(ws.mode, exporters);
+      runExporter(exporter);
     } catch (...) {
       // The window is active again after the failed retry, so the next press
       // starts afresh instead of reusing a spreadsheet that has failed twice.
@@ -67,12 +65,9 @@ bool WorkbookSession::openSession(const std::string& path, Messages* messagesFor
   return true;
 }
 
-void WorkbookSession::runExporter(int mode, const Exporters& exporters) {
-  const RunExport* run = mode == 1 || mode == 2 ? &exporters.turnovers
-                         : isStatementMode(mode) ? &exporters.statements
-                                                 : nullptr;
-  if (!run) return;  // mode 0: nothing to export, recalculation stays off
-  (*run)(*application_);
+void WorkbookSession::runExporter(const RunExport& exporter) {
+  if (!exporter) return;  // no import mode: nothing to export, recalculation stays off
+  exporter(*application_);
   application_->setCalculation(Spreadsheet::Calculation::Automatic);
 }
 

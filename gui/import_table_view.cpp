@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include "app/import_modes.h"
+
 namespace kalkora {
 namespace {
 
@@ -10,8 +12,8 @@ constexpr int kRoomBesideLastColumn = 290;
 
 }  // namespace
 
-ImportTableView::ImportTableView(const ImportTable& table, std::function<int()> mode, QWidget* parent)
-    : StringGridView([mode = std::move(mode)] { return mode() == 6 ? 3 : 2; }, kRoomBesideLastColumn, parent),
+ImportTableView::ImportTableView(const ImportTable& table, std::function<ImportMode()> mode, QWidget* parent)
+    : StringGridView([mode = std::move(mode)] { return amountColumn(mode()); }, kRoomBesideLastColumn, parent),
       model_(new ImportTableModel(table, this)) {
   setObjectName(QStringLiteral("StringGrid1"));
   setModel(model_);

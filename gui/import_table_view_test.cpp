@@ -11,7 +11,7 @@ namespace {
 
 struct TableView : ::testing::Test {
   ImportTable table;
-  int mode = 1;
+  ImportMode mode = ImportMode::CsvTurnovers;
   ImportTableView view{table, [this] { return mode; }};
 
   void SetUp() override {
@@ -71,13 +71,13 @@ TEST_F(TableView, AlignsTheAmountColumnOfTheModeFivePixelsInFromItsSide) {
   table.setCell(3, 1, "1234");
   view.reload();
 
-  mode = 1;  // turnovers and statements: the amount in column 2 on the right
+  mode = ImportMode::CsvTurnovers;  // turnovers and statements: the amount in column 2 on the right
   EXPECT_LE(inkSpan(1, 2).second, 120 - 5);
   EXPECT_GT(inkSpan(1, 2).first, 60);
   EXPECT_LE(inkSpan(1, 3).first, 10);
   EXPECT_GE(inkSpan(1, 3).first, 5);
 
-  mode = 6;  // the P 5-01 report: the amount in column 3 on the right
+  mode = ImportMode::P501Report;  // the P 5-01 report: the amount in column 3 on the right
   EXPECT_LE(inkSpan(1, 2).first, 10);
   EXPECT_GT(inkSpan(1, 3).first, 60);
 }

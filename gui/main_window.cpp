@@ -13,9 +13,10 @@
 
 #include "app/control_csv.h"
 #include "app/erp_presets.h"
+#include "app/import_modes.h"
+#include "app/mode_buttons.h"
 #include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
-#include "app/load_by_mode.h"
 #include "app/version.h"
 #include "gui/mode_tabs.h"
 #include "gui/qt_dialogs.h"
@@ -24,7 +25,6 @@
 #include "gui/widget_factory.h"
 #include "gui/xml_tab.h"
 #include "platform/program_location.h"
-#include "turnovers/account_check.h"
 
 namespace kalkora {
 namespace {
@@ -194,14 +194,16 @@ void TForm1::showLoadedState() {
   QPalette band = palette();
   band.setColor(QPalette::Window, kBandColour);
   setPalette(band);
-  setDefinitionButtonsEnabled(ws_.mode <= 2);
+  // Without a mode they stay enabled.
+  if (const ImportModeRow* row = importModeRow(ws_.mode)) setDefinitionButtonsEnabled(row->accountCheck);
 }
 
-void TForm1::showModePage(int mode) {
-  if (mode < 1 || mode > tabs_->count()) return;
+void TForm1::showModePage(ImportMode mode) {
+  const ImportModeRow* row = importModeRow(mode);
+  if (!row) return;
   // Selecting a hidden tab shows its page with no tab header selected.
   const QSignalBlocker quiet(tabs_);
-  tabs_->setCurrentIndex(mode - 1);
+  tabs_->setCurrentIndex(static_cast<int>(row - importModes().data()));
 }
 
 void TForm1::setDefinitionButtonsEnabled(bool enabled) {
@@ -289,8 +291,9 @@ void TForm1::showHint(const QString& hint) {
 }
 
 void TForm1::PageControl1Change(int index) {
-  ws_.mode = index + 1;
-  setDefinitionButtonsEnabled(ws_.mode <= 2);
+  const ImportModeRow& row = importModes()[static_cast<size_t>(index)];
+  ws_.mode = row.mode;
+  setDefinitionButtonsEnabled(row.accountCheck);
 }
 
 std::optional<std::string> TForm1::chooseFile(const QString& initialFolder, const char* filter) {
@@ -388,11 +391,17 @@ void TForm1::setSpreadsheetFactory(SpreadsheetFactory factory) { spreadsheetFact
 
 void TForm1::BitBtn4Click() {
   readControls();
-  const Exporters exporters{
-      [this](Spreadsheet& spreadsheet) { form2_->showExport(ws_, fs_, spreadsheet); },
-      [this](Spreadsheet& spreadsheet) { form4_->showExport(ws_, regional_, spreadsheet); }};
+  RunExport exporter;
+  if (const ImportModeRow* row = importModeRow(ws_.mode)) {
+    exporter = [this, row](Spreadsheet& spreadsheet) {
+      if (row->exportWindow == ExportWindowKind::Turnovers)
+        form2_->showExport(row->exporter, ws_, services(), spreadsheet);
+      else
+        form4_->showExport(row->exporter, ws_, services(), spreadsheet);
+    };
+  }
   ExportOutcome outcome = ExportOutcome::Done;
-  run([&] { outcome = session_.exportButton(ws_, dialogs_, exporters); });
+  run([&] { outcome = session_.exportButton(ws_, dialogs_, exporter); });
   if (outcome == ExportOutcome::NoPeriod) findChild<QLineEdit*>(QStringLiteral("Edit1"))->setFocus();
 }
 
@@ -409,12 +418,12 @@ void TForm1::presetClick(const QString& section) {
   if (!preset) return;
   readControls();
   run([&] {
-    const int tab = applyErpPreset(settings_.read(fs_), *preset, ws_);
+    const ImportMode tab = applyErpPreset(settings_.read(fs_), *preset, ws_);
     writeControls();
     showModePage(tab);
     // A preset that shows a tab leaves the buttons as picking that tab would;
     // one that names another mode shows no tab and leaves them alone.
-    if (tab != 0) setDefinitionButtonsEnabled(true);
+    if (const ImportModeRow* row = importModeRow(tab)) setDefinitionButtonsEnabled(row->accountCheck);
   });
 }
 

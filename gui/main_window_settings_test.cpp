@@ -49,7 +49,7 @@ TEST_F(MainWindowSettingsTest, CreationLoadsAndCloseSavesTheSettings) {
   EXPECT_EQ(text("Edit2"), "|");
   EXPECT_EQ(text("Edit12"), "cislo");
   EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
-  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_EQ(form->workspace().mode, ImportMode::XmlTurnovers);
   EXPECT_EQ(checkedFlags(), "1 2 6 8 9 10 11");
   EXPECT_EQ(form->size(), QSize(1300, 700));
 
@@ -112,7 +112,7 @@ TEST_F(MainWindowSettingsTest, PresetClicksFillTheTurnoverParameters) {
   EXPECT_FALSE(find<QToolButton>("ToolButton11")->isEnabled());
   QTest::mouseClick(find<QLabel>("Label48"), Qt::LeftButton);
   EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
-  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_EQ(form->workspace().mode, ImportMode::XmlTurnovers);
   // The definition buttons follow the tab the preset shows.
   EXPECT_TRUE(find<QToolButton>("ToolButton11")->isEnabled());
   EXPECT_EQ(text("Edit5"), "4");

@@ -78,24 +78,24 @@ TEST_F(MainWindowTest, CoefficientBoxesTurnTheirFirstDotIntoACommaOnLeaving) {
 TEST_F(MainWindowTest, TabChangeSetsTheModeAndTheDefinitionButtons) {
   auto* tabs = find<QTabWidget>("PageControl1");
   tabs->setCurrentIndex(2);
-  EXPECT_EQ(form->workspace().mode, 3);
+  EXPECT_EQ(form->workspace().mode, ImportMode::CsvStatement);
   for (const char* name : kDefinitionButtons) EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
   tabs->setCurrentIndex(0);
-  EXPECT_EQ(form->workspace().mode, 1);
+  EXPECT_EQ(form->workspace().mode, ImportMode::CsvTurnovers);
   for (const char* name : kDefinitionButtons) EXPECT_TRUE(find<QToolButton>(name)->isEnabled()) << name;
   tabs->setCurrentIndex(1);
-  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_EQ(form->workspace().mode, ImportMode::XmlTurnovers);
   EXPECT_TRUE(find<QToolButton>("ToolButton6")->isEnabled());
 }
 
 TEST_F(MainWindowTest, StoredModeFiveShowsItsPageWithoutAHeaderUntilActivationEnablesButtons) {
   auto* tabs = find<QTabWidget>("PageControl1");
   EXPECT_FALSE(tabs->isTabVisible(4));
-  form->workspace().mode = 5;
+  form->workspace().mode = ImportMode::TaxReturn;
   form->showLoadedState();
   EXPECT_EQ(tabs->currentWidget()->objectName(), QStringLiteral("TabSheet5"));
   EXPECT_FALSE(tabs->isTabVisible(tabs->currentIndex()));
-  EXPECT_EQ(form->workspace().mode, 5);
+  EXPECT_EQ(form->workspace().mode, ImportMode::TaxReturn);
   for (const char* name : kDefinitionButtons) EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
 
   form->FormActivate();
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, AMessageDuringALoadCountsAsReturnBeforeTheLoadGoesOn) {
   QApplication::setActiveWindow(form.get());
   dialogs.whileShown = [&] { QApplication::setActiveWindow(&box); };
   fs.files["/data/vykaz.txt"] = "Tržby;A.1.;100\r\n";
-  form->workspace().mode = 6;
+  form->workspace().mode = ImportMode::P501Report;
   form->showLoadedState();
   setText("Edit3", "/data/vykaz.txt");
   setText("Edit42", ";");
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, AccountCheckButtonLabelsTheAccountsAndFocusesTheTable) {
 }
 
 TEST_F(MainWindowTest, LoadFailureGoesToTheErrorBox) {
-  form->workspace().mode = 1;
+  form->workspace().mode = ImportMode::CsvTurnovers;
   setText("Edit5", "1");
   setText("Edit6", "2");
   click("BitBtn3");  // no source file chosen
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, AStoppedLoadShowsAPlainMessageAndP501WidthsFollowItsLoad)
   click("BitBtn3");  // no statement type chosen
   EXPECT_EQ(dialogs.shown, Shown{"notice: Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte."});
 
-  form->workspace().mode = 6;
+  form->workspace().mode = ImportMode::P501Report;
   form->showLoadedState();
   setText("Edit42", ";");
   setText("Edit43", "2");

@@ -4,7 +4,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "export/statement_export.h"
 
 namespace kalkora {
 namespace {
@@ -36,9 +35,10 @@ TForm4::TForm4(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form4
   BitBtn1->setGeometry(width() - kLeft - 75, height() - 8 - 25, 75, 25);
 }
 
-void TForm4::showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet) {
+void TForm4::showExport(ModeExporter exporter, const Workspace& ws, const Services& services,
+                        Spreadsheet& spreadsheet) {
   showRunning([&] {
-    exportStatements(ws, regional, spreadsheet, *this);
+    exporter(ws, services, spreadsheet, *this);
     showBackupNote(spreadsheet);
   });
 }

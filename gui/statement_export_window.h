@@ -1,7 +1,7 @@
 #pragma once
+#include "app/import_modes.h"
 #include "gui/export_window.h"
 #include "model/workspace.h"
-#include "platform/regional.h"
 
 class QLabel;
 class QProgressBar;
@@ -20,7 +20,7 @@ class TForm4 : public ExportWindow {
   TForm4(Dialogs& dialogs, QWidget* parent = nullptr);
 
   // Shows the window modally over its parent and returns when it is closed.
-  void showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet);
+  void showExport(ModeExporter exporter, const Workspace& ws, const Services& services, Spreadsheet& spreadsheet);
 
   void setClearingShown(bool shown) override;
 

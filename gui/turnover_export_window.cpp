@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "export/turnover_export.h"
 
 namespace kalkora {
 
@@ -23,12 +22,13 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form2
   layout->addWidget(BitBtn1, 0, Qt::AlignRight);
 }
 
-void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet) {
+void TForm2::showExport(ModeExporter exporter, const Workspace& ws, const Services& services,
+                        Spreadsheet& spreadsheet) {
   showRunning([&] {
     // The hourglass for as long as the export works, back to normal however it ends.
     setBusy(true);
     try {
-      NaplnDaty(ws, fs, spreadsheet, *this);
+      exporter(ws, services, spreadsheet, *this);
     } catch (...) {
       setBusy(false);
       throw;

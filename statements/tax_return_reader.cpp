@@ -93,7 +93,7 @@ std::string yearOf(const std::string& date) {
 }  // namespace
 
 void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
-  ws.mode = 5;
+  ws.mode = ImportMode::TaxReturn;
   const TaxReturnTab tab = taxReturnTab(ws.params);
   if (tab.form < 0 || tab.form >= static_cast<int>(std::size(kForms))) throw OperationStopped(kNoFormMessage);
   requireSourceFile(services.fs, ws.params.Edit3);

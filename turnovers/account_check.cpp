@@ -2,7 +2,6 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
-#include "platform/messages.h"
 #include "turnovers/account_index.h"
 #include "turnovers/definition_file.h"
 
@@ -33,15 +32,6 @@ void ZkontrolujUcty(Workspace& ws, Services& services) {
   if (!services.fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
   labelAccounts(table, index, readDefinitionFile(services.fs, p.incomeDefinitionPath),
                 DefinitionKind::IncomeStatement);
-}
-
-bool accountCheckButtonPressed(Workspace& ws, Services& services) {
-  if (ws.mode == 1 || ws.mode == 2) {
-    ZkontrolujUcty(ws, services);
-    return true;
-  }
-  services.messages.notice(kAccountCheckOnlyForTurnovers);
-  return false;
 }
 
 }  // namespace kalkora

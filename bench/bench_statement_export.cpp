@@ -17,6 +17,7 @@
 #include "export/export_progress.h"
 #include "model/workspace.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "testing/xlsx_test_support.h"
 
 namespace {
@@ -93,6 +94,7 @@ Workspace p501Report() {  // the income statement of a small enterprise, target 
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<long> sizes = benchSizes(argc, argv, {26000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;

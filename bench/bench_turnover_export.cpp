@@ -18,6 +18,7 @@
 #include "app/spreadsheet_backend.h"
 #include "testing/xlsx_test_support.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "turnovers/account_check.h"
 
 namespace {
@@ -80,6 +81,7 @@ void libreOfficeExport(const kalkora::Workspace& ws, kalkora::FileSystem& fs, co
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<long> sizes = benchSizes(argc, argv, {20000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;

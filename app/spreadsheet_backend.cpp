@@ -37,7 +37,6 @@ class FileSpreadsheet : public Spreadsheet {
   void writeNumber(int sheet, int row, int column, double value) override {
     xlsx_.writeNumber(sheet, row, column, value);
   }
-  void writeZeroText(int sheet, int row, int column) override { xlsx_.writeZeroText(sheet, row, column); }
   std::string backupPath() const override { return xlsx_.backupPath(); }
   void close() override { xlsx_.close(); }
 

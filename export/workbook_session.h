@@ -11,8 +11,9 @@ namespace kalkora {
 class Messages;
 
 // Creates the spreadsheet a session works with: the window and kalkora-cli
-// make an XlsxSpreadsheet, tests a RecordingSpreadsheet. An empty pointer
-// means no spreadsheet is available.
+// make one that picks its backend by the workbook's format when it opens it
+// (app/spreadsheet_backend.h), tests a RecordingSpreadsheet. An empty
+// pointer means no spreadsheet is available.
 using SpreadsheetFactory = std::function<std::unique_ptr<Spreadsheet>()>;
 
 // Runs the export of the import mode in an open session and returns when it

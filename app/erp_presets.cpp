@@ -6,6 +6,7 @@
 #include "app/import_modes.h"
 #include "app/settings.h"
 #include "app/settings_keys.h"
+#include "platform/operation_stopped.h"
 
 namespace kalkora {
 namespace {
@@ -53,8 +54,14 @@ const ErpPreset* findErpPreset(const std::string& section) {
   return nullptr;
 }
 
+std::string presetMissingMessage(const ErpPreset& preset) {
+  return std::string("Nastavení pro ERP systém ") + preset.caption + " v souboru nastavení chybí (oddíl [" +
+         preset.section + "]). Parametry importu zůstaly beze změny.";
+}
+
 ImportMode applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws) {
   const std::string section = preset.section;
+  if (!ini.hasSection(section)) throw OperationStopped(presetMissingMessage(preset));
   Parameters& p = ws.params;
 
   // A number no mode has names no reader and no exporter: it acts as no mode.

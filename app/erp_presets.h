@@ -1,5 +1,6 @@
 #pragma once
 #include <span>
+#include <string>
 
 #include "model/workspace.h"
 #include "platform/ini_file.h"
@@ -26,6 +27,13 @@ const ErpPreset* findErpPreset(const std::string& section);
 // Missing keys give the defaults; nothing is written. Returns the mode whose
 // tab to show, the CSV or XML turnovers', or ImportMode::None to leave the
 // shown tab.
+//
+// A settings file without the preset's section holds no values for that
+// system: rather than overwrite the user's parameters with defaults, the
+// preset changes nothing and stops with OperationStopped(presetMissingMessage).
 ImportMode applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws);
+
+// "Nastavení pro ERP systém ABRA Gen v souboru nastavení chybí ..."
+std::string presetMissingMessage(const ErpPreset& preset);
 
 }  // namespace kalkora

@@ -1,9 +1,15 @@
 #include "app/erp_presets.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "platform/operation_stopped.h"
 
 namespace kalkora {
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 Workspace filledWorkspace() {
   Workspace ws;
@@ -24,8 +30,26 @@ Workspace filledWorkspace() {
 
 }  // namespace
 
-TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
-  const IniFile ini;
+// A settings file without the system's section holds nothing for it: the
+// user's parameters stay as they are, and the notice says why.
+TEST(ErpPresets, AMissingSectionChangesNothingAndSaysSo) {
+  const IniFile ini = IniFile::parse("[MONEY]\r\nMONEY.Ucet=4\r\n");
+  Workspace ws = filledWorkspace();
+  EXPECT_THAT([&] { applyErpPreset(ini, *findErpPreset("ABRA"), ws); },
+              ThrowsMessage<OperationStopped>(StrEq("Nastavení pro ERP systém ABRA Gen v souboru nastavení chybí "
+                                                    "(oddíl [ABRA]). Parametry importu zůstaly beze změny.")));
+  const Parameters& p = ws.params;
+  EXPECT_EQ(ws.mode, ImportMode::CsvStatement);
+  EXPECT_EQ(p.Edit2, "|");
+  EXPECT_EQ(p.Edit8, "0,5");
+  EXPECT_EQ(p.Edit14, "2");
+  EXPECT_EQ(p.Edit9, "6");
+  EXPECT_EQ(p.Edit11, "ucet");
+  EXPECT_EQ(p.xmlFlags, (std::array<bool, 11>{true, true}));
+}
+
+TEST(ErpPresets, MissingKeysGiveTheDefaults) {
+  const IniFile ini = IniFile::parse("[ABRA]\r\n[MONEY]\r\n");
   Workspace ws = filledWorkspace();
   EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), ImportMode::CsvTurnovers);  // ABRA Gen
   const Parameters& p = ws.params;

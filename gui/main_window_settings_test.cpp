@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/erp_presets.h"
 #include "gui/main_window.h"
 #include "testing/main_window_fixture.h"
 #include "platform/ini_file.h"
@@ -127,6 +128,15 @@ TEST_F(MainWindowSettingsTest, PresetClicksFillTheTurnoverParameters) {
   EXPECT_EQ(text("Edit2"), ",");
   EXPECT_EQ(text("Edit11"), "Row");
   EXPECT_EQ(fs.files[kSettingsPath].find("Edit"), std::string::npos);
+
+  // The file has no section for ABRA Gen: the parameters stay, and the user is told.
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+  setText("Edit8", "0,5");
+  QTest::mouseClick(find<QLabel>("Label47"), Qt::LeftButton);
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"notice: " + presetMissingMessage(*findErpPreset("ABRA"))});
+  EXPECT_EQ(text("Edit2"), ",");
+  EXPECT_EQ(text("Edit8"), "0,5");
+  EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
 }
 
 }  // namespace kalkora

@@ -16,8 +16,9 @@ class Dialogs : public OutcomeMessages {
   // typed without one; it never asks before replacing a file.
   virtual std::optional<std::string> saveFile(const std::string& initialFolder, const std::string& filter,
                                               const std::string& fileName, const std::string& defaultExtension) = 0;
-  // Asks the desktop to open the file in its associated program; result not checked.
-  virtual void openInShell(const std::string& path) = 0;
+  // Asks the desktop to open the file in its associated program; false when
+  // it found no program to ask (app/shell_open.h tells the user).
+  virtual bool openInShell(const std::string& path) = 0;
 };
 
 }  // namespace kalkora

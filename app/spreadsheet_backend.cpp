@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/dialogs.h"
+#include "app/shell_open.h"
 #include "libreoffice/libreoffice_file_session.h"
 #include "libreoffice/libreoffice.h"
 #include "export/forwarding_spreadsheet.h"
@@ -129,7 +130,9 @@ MakeSpreadsheet makeWindowSpreadsheets(Backend chosen, FileSystem& files, const 
     return makeChoosingSpreadsheet(
         chosen,
         [&files, regional, &dialogs] {
-          return makeFileSpreadsheet(files, regional, [&dialogs](const std::string& path) { dialogs.openInShell(path); });
+          return makeFileSpreadsheet(files, regional, [&dialogs](const std::string& path) {
+            openInShell(dialogs, path, ShellFile::Workbook);
+          });
         },
         [&libreOffice] { return libreOffice.spreadsheet(); });
   };

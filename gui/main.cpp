@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/settings_location.h"
+#include "app/shell_open.h"
 #include "app/spreadsheet_backend.h"
 #include "app/version.h"
 #include "gui/application_setup.h"
@@ -40,8 +41,9 @@ int main(int argc, char** argv) {
   // window, which stay hidden until shown modally.
   kalkora::TForm1 form1(dialogs, fs, regional, settings);
   dialogs.setParent(&form1);
-  kalkora::LibreOfficeWindowSession libreOffice(fs, regional,
-                                               [&](const std::string& path) { dialogs.openInShell(path); });
+  kalkora::LibreOfficeWindowSession libreOffice(fs, regional, [&](const std::string& path) {
+    kalkora::openInShell(dialogs, path, kalkora::ShellFile::Workbook);
+  });
   form1.setSpreadsheetFactory(kalkora::makeWindowSpreadsheets(chosen, fs, regional, dialogs, libreOffice));
   form1.show();
   return QApplication::exec();

@@ -15,6 +15,7 @@
 #include "app/erp_presets.h"
 #include "app/import_modes.h"
 #include "app/mode_buttons.h"
+#include "app/shell_open.h"
 #include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
 #include "app/version.h"
@@ -351,7 +352,7 @@ void TForm1::ToolButton8Click() {
   // installed one.
   const std::string data = installedDataFolder();
   if (const auto path = chooseFile(data.empty() ? programFolder() : q(data), kManualFilter))
-    dialogs_.openInShell(*path);
+    openInShell(dialogs_, *path, ShellFile::Manual);
 }
 
 void TForm1::BitBtn1Click() {
@@ -359,7 +360,7 @@ void TForm1::BitBtn1Click() {
   if (source.isEmpty())
     dialogs_.notice(kCannotOpen);
   else
-    dialogs_.openInShell(s(source));
+    openInShell(dialogs_, s(source), ShellFile::Source);
 }
 
 void TForm1::BitBtn3Click() {

@@ -324,6 +324,15 @@ TEST_F(MainWindowTest, FileChoicesSetPathsAndCancelChangesNothing) {
   dialogs.answerNextFile("/p/manual.pdf");
   click("ToolButton8");
   EXPECT_EQ(dialogs.shown.back(), "shell: /p/manual.pdf");
+
+  // A desktop without a program for it: the error box says what to install.
+  dialogs.shellOpens = false;
+  dialogs.answerNextFile("/p/manual.pdf");
+  click("ToolButton8");
+  EXPECT_EQ(dialogs.shown.back(),
+            "error: Soubor /p/manual.pdf nelze otevřít: systém nenašel program, který by ho ukázal. Nainstalujte "
+            "prohlížeč PDF (například balíček evince) a nástroj xdg-open (balíček xdg-utils), nebo soubor otevřete "
+            "ručně.");
 }
 
 TEST_F(MainWindowTest, WindowKeepsRoomForAllItsControls) {

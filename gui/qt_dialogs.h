@@ -26,7 +26,7 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> openFile(const std::string& initialFolder, const std::string& filter) override;
   std::optional<std::string> saveFile(const std::string& initialFolder, const std::string& filter,
                                       const std::string& fileName, const std::string& defaultExtension) override;
-  void openInShell(const std::string& path) override;
+  bool openInShell(const std::string& path) override;
 
  private:
   QWidget* parent_;

@@ -19,6 +19,8 @@ class RecordingDialogs : public Dialogs {
   std::deque<std::optional<std::string>> fileAnswers;
   // Runs while a message box is up, e.g. to let it take the activation.
   std::function<void()> whileShown;
+  // What openInShell answers: whether the desktop had a program for the file.
+  bool shellOpens = true;
 
   void answerNextFile(std::optional<std::string> path) { fileAnswers.push_back(std::move(path)); }
 
@@ -34,7 +36,10 @@ class RecordingDialogs : public Dialogs {
     shown.push_back("save: " + folder + " | " + filter + " | " + name + " | " + extension);
     return nextAnswer();
   }
-  void openInShell(const std::string& path) override { shown.push_back("shell: " + path); }
+  bool openInShell(const std::string& path) override {
+    shown.push_back("shell: " + path);
+    return shellOpens;
+  }
 
  private:
   void box(std::string text) {

@@ -12,6 +12,10 @@ class Spreadsheet;
 int findBalanceSheet(Spreadsheet& spreadsheet);  // position 2 or 3
 int findIncomeSheet(Spreadsheet& spreadsheet);   // position 3 or 4
 
+// The periods of a Kalkora workbook, 1 to 20 in columns 7 to 26; the period
+// box's up-down runs from 0 to kLastPeriod.
+inline constexpr int kLastPeriod = 20;
+
 // The period box's text as the workbook column it fills: period + 6.
 // Raises the invalid-integer Error when the text is not an integer.
 int periodColumn(const std::string& periodText);

@@ -1,5 +1,7 @@
 #include "export/workbook_session.h"
 
+#include "export/workbook_layout.h"
+
 #include "platform/error.h"
 #include "platform/messages.h"
 #include "platform/number.h"
@@ -7,12 +9,16 @@
 namespace kalkora {
 namespace {
 
-// Every period below 1 ("0", "00", "-3") would write into the marking column
-// or before it. A text that is no integer at all is left to the exporter,
-// which reports the conversion error before writing anything.
-bool periodRefused(const std::string& text) {
+// Why the period box's text names no period of the workbook, or nullptr
+// when it names one. Every period below 1 ("0", "00", "-3") would write into
+// the marking column or before it; an empty box, a text that is no integer
+// and a period beyond the last would only fail once the export window is
+// working, with an error that names neither the box nor what it needs.
+const char* periodRefusal(const std::string& text) {
   const auto period = parseInteger(text);
-  return period && *period < 1;
+  if (period && *period < 1) return kNoPeriodMessage;
+  if (!period || *period > kLastPeriod) return kPeriodRangeMessage;
+  return nullptr;
 }
 
 }  // namespace
@@ -25,8 +31,8 @@ ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messa
     messages.notice(kNoWorkbookMessage);
     return ExportOutcome::NoWorkbook;
   }
-  if (periodRefused(p.Edit1)) {
-    messages.notice(kNoPeriodMessage);
+  if (const char* refusal = periodRefusal(p.Edit1)) {
+    messages.notice(refusal);
     return ExportOutcome::NoPeriod;
   }
   if (!opened_ && !openSession(p.workbookPath, &messages)) return ExportOutcome::NoApplication;

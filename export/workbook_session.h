@@ -27,7 +27,7 @@ using RunExport = std::function<void(Spreadsheet&)>;
 enum class ExportOutcome {
   Done,           // the export ran (or there was none to run)
   NoWorkbook,     // the target workbook path is empty
-  NoPeriod,       // the period is below 1; the period box should get the focus
+  NoPeriod,       // no period from 1 to 20; the period box should get the focus
   NoApplication,  // the factory gave no spreadsheet
 };
 
@@ -59,6 +59,8 @@ class WorkbookSession {
 inline constexpr const char* kNoWorkbookMessage =
     "Není zadané připojení k Kalkora. Připojte soubor Kalkora do příslušného okénka.";
 inline constexpr const char* kNoPeriodMessage = "Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora.";
+inline constexpr const char* kPeriodRangeMessage =
+    "V okénku „Číslo období ve Kalkora“ musí být celé číslo od 1 do 20. Doplňte číslo sloupce ve Kalkora.";
 inline constexpr const char* kNoApplicationMessage = "Propojení na aplikaci MS Excel není dostupné...";
 
 }  // namespace kalkora

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "app/import_modes.h"
 #include "export/export_progress.h"
 
 class QLabel;
@@ -16,12 +17,18 @@ class Spreadsheet;
 // What the two export windows ("Naplnění Kalkora daty daného období")
 // share. Shown modally 200 pixels right of and below the main window, the
 // window runs its export as soon as it appears, once per showing: regaining
-// the focus after the error box does not run it again. An error goes to the
-// standard error box and the window stays open until "Odchod". The bars, the
-// status line and the busy cursor follow the export's progress calls.
+// the focus after the error box does not run it again. The bars and the
+// status line follow the export's progress calls, and the cursor is busy
+// while it works. A failure gives the normal cursor back and shows
+// kExportFailed before the standard error box shows the error; the window
+// stays open until "Odchod".
 class ExportWindow : public QDialog, public ExportProgress {
   Q_OBJECT
  public:
+  // Shows the window modally over its parent and returns when the user has
+  // closed it; its activation runs the mode's export.
+  void showExport(ModeExporter exporter, const Workspace& ws, const Services& services, Spreadsheet& spreadsheet);
+
   void setMaximum(Bar bar, int maximum) override;
   void setPosition(Bar bar, int position) override;
   void setStatus(const std::string& text) override;
@@ -36,9 +43,6 @@ class ExportWindow : public QDialog, public ExportProgress {
   QLabel* label(const char* name, const QString& text);
   QProgressBar* progressBar(const char* name);
 
-  // Shows the window modally and returns when the user has closed it; its
-  // activation runs exportWork.
-  void showRunning(std::function<void()> exportWork);
   void showEvent(QShowEvent* event) override;
   // Once the export is through: where the previous version of the workbook
   // stays, in a small note left of "Odchod" (the full path in its tool tip);
@@ -56,13 +60,16 @@ class ExportWindow : public QDialog, public ExportProgress {
 
  private:
   void FormActivate();
+  // The export's work with the busy cursor, and what the window shows when it fails.
+  void runWorking(const std::function<void()>& work);
   QProgressBar* bar(Bar which) const;
-
 
   Dialogs& dialogs_;
   std::function<void()> exportWork_;
   bool busy_ = false;
   QLabel* backupNote_ = nullptr;
 };
+
+inline constexpr const char* kExportFailed = "Naplnění daty přerušeno chybou, uzavřete toto okno.";
 
 }  // namespace kalkora

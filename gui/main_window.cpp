@@ -19,6 +19,7 @@
 #include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
 #include "app/version.h"
+#include "export/workbook_layout.h"
 #include "gui/mode_tabs.h"
 #include "gui/qt_dialogs.h"
 #include "gui/statement_export_window.h"
@@ -123,7 +124,8 @@ void TForm1::keepRoomForControls() {
 }
 
 void TForm1::applyInputRules() {
-  for (const char* name : {"Edit1", "Edit5", "Edit6", "Edit7", "Edit9"})
+  acceptNumbersUpTo(findChild<QLineEdit*>(QStringLiteral("Edit1")), kLastPeriod);
+  for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit9"})
     acceptDigitsOnly(findChild<QLineEdit*>(QString::fromLatin1(name)));
   for (const char* name : {"Edit8", "Edit14", "Edit31", "Edit34"})
     commaOnFocusOut(findChild<QLineEdit*>(QString::fromLatin1(name)));
@@ -394,11 +396,10 @@ void TForm1::BitBtn4Click() {
   readControls();
   RunExport exporter;
   if (const ImportModeRow* row = importModeRow(ws_.mode)) {
-    exporter = [this, row](Spreadsheet& spreadsheet) {
-      if (row->exportWindow == ExportWindowKind::Turnovers)
-        form2_->showExport(row->exporter, ws_, services(), spreadsheet);
-      else
-        form4_->showExport(row->exporter, ws_, services(), spreadsheet);
+    ExportWindow* window = row->exportWindow == ExportWindowKind::Turnovers ? static_cast<ExportWindow*>(form2_)
+                                                                            : form4_;
+    exporter = [this, row, window](Spreadsheet& spreadsheet) {
+      window->showExport(row->exporter, ws_, services(), spreadsheet);
     };
   }
   ExportOutcome outcome = ExportOutcome::Done;

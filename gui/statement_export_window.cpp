@@ -35,14 +35,6 @@ TForm4::TForm4(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form4
   BitBtn1->setGeometry(width() - kLeft - 75, height() - 8 - 25, 75, 25);
 }
 
-void TForm4::showExport(ModeExporter exporter, const Workspace& ws, const Services& services,
-                        Spreadsheet& spreadsheet) {
-  showRunning([&] {
-    exporter(ws, services, spreadsheet, *this);
-    showBackupNote(spreadsheet);
-  });
-}
-
 void TForm4::setClearingShown(bool shown) {
   Label4->setVisible(shown);
   ProgressBar3->setVisible(shown);

@@ -1,14 +1,10 @@
 #pragma once
-#include "app/import_modes.h"
 #include "gui/export_window.h"
-#include "model/workspace.h"
 
 class QLabel;
 class QProgressBar;
 
 namespace kalkora {
-
-class Spreadsheet;
 
 // TForm4: shown modally by the export button in the statement modes (3 to 6);
 // its activation runs the statement export of the mode. "Mažu data" and its
@@ -18,9 +14,6 @@ class TForm4 : public ExportWindow {
   Q_OBJECT
  public:
   TForm4(Dialogs& dialogs, QWidget* parent = nullptr);
-
-  // Shows the window modally over its parent and returns when it is closed.
-  void showExport(ModeExporter exporter, const Workspace& ws, const Services& services, Spreadsheet& spreadsheet);
 
   void setClearingShown(bool shown) override;
 

@@ -22,20 +22,4 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form2
   layout->addWidget(BitBtn1, 0, Qt::AlignRight);
 }
 
-void TForm2::showExport(ModeExporter exporter, const Workspace& ws, const Services& services,
-                        Spreadsheet& spreadsheet) {
-  showRunning([&] {
-    // The hourglass for as long as the export works, back to normal however it ends.
-    setBusy(true);
-    try {
-      exporter(ws, services, spreadsheet, *this);
-    } catch (...) {
-      setBusy(false);
-      throw;
-    }
-    setBusy(false);
-    showBackupNote(spreadsheet);
-  });
-}
-
 }  // namespace kalkora

@@ -95,7 +95,7 @@ TForm3::TForm3(Dialogs& dialogs, QWidget* parent)
   setMenuColour(Memo1);
   Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * (static_cast<int>(std::size(kRules)) + 1) + 12);
 
-  StringGrid1 = new StringGridView([] { return kRowNumberColumn; }, kRoomBesideAccounts, this);
+  StringGrid1 = new StringGridView([] { return kRowNumberColumn; }, [] { return kRoomBesideAccounts; }, this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->setModel(model_);
   connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

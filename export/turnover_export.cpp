@@ -56,15 +56,25 @@ double incomeRowSum(const ImportTable& table, const AccountIndex& index, const D
   return rowSum;
 }
 
+// The record's workbook row. A text that names none is the definition file's
+// fault, so the error says which file and where in it.
+int recordRow(const DefinitionRecord& record, DefinitionKind kind, const std::string& path, size_t number) {
+  try {
+    return spreadsheetRow(definitionRowText(record));
+  } catch (const Error& e) {
+    throw Error(definitionPlace(kind, path, number) + e.what());
+  }
+}
+
 template <class RowSum>
-void fillStatement(const Workspace& ws, const AccountIndex& index, const std::vector<DefinitionRecord>& records,
-                   Spreadsheet& spreadsheet, int sheet, int column, ExportProgress& progress,
+void fillStatement(const Workspace& ws, const AccountIndex& index, DefinitionKind kind, const std::string& path,
+                   const FileSystem& fs, Spreadsheet& spreadsheet, int sheet, int column, ExportProgress& progress,
                    RowSum rowSum) {
+  const std::vector<DefinitionRecord> records = readDefinitionFile(fs, path);
   int counter = 0;
-  for (const DefinitionRecord& record : records) {
-    const std::string rowText = definitionRowText(record);
-    const double sum = rowSum(ws.table, index, record, progress, counter);
-    spreadsheet.writeNumber(sheet, spreadsheetRow(rowText), column, sum);
+  for (size_t number = 0; number < records.size(); ++number) {
+    const double sum = rowSum(ws.table, index, records[number], progress, counter);
+    spreadsheet.writeNumber(sheet, recordRow(records[number], kind, path, number), column, sum);
   }
 }
 
@@ -83,13 +93,13 @@ void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadshe
   const int column = periodColumn(p.Edit1);
   if (!fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
   const AccountIndex index(ws.table);
-  fillStatement(ws, index, readDefinitionFile(fs, p.balanceDefinitionPath), spreadsheet, balanceSheet, column,
-                progress, balanceRowSum);
+  fillStatement(ws, index, DefinitionKind::BalanceSheet, p.balanceDefinitionPath, fs, spreadsheet, balanceSheet,
+                column, progress, balanceRowSum);
 
   const int incomeSheet = findIncomeSheet(spreadsheet);
   if (!fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
-  fillStatement(ws, index, readDefinitionFile(fs, p.incomeDefinitionPath), spreadsheet, incomeSheet, column,
-                progress, incomeRowSum);
+  fillStatement(ws, index, DefinitionKind::IncomeStatement, p.incomeDefinitionPath, fs, spreadsheet, incomeSheet,
+                column, progress, incomeRowSum);
   progress.setStatus(kExportDone);
 }
 

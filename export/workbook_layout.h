@@ -21,8 +21,8 @@ inline constexpr int kLastPeriod = 20;
 int periodColumn(const std::string& periodText);
 
 // A row given as text (a definition record's characters 4 to 6, a P 5-01
-// target) as the spreadsheet takes it: a whole number, blanks around it
-// allowed. Anything else raises Error.
+// target) as the spreadsheet takes it: a whole number from 1, blanks around
+// it allowed. Anything else raises Error.
 int spreadsheetRow(const std::string& rowText);
 
 }  // namespace kalkora

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/memory_file_system.h"
-#include "testing/recording_messages.h"
+#include "testing/reader_fixture.h"
 
 namespace kalkora {
 
-TEST(ModeButtons, AccountCheckButtonOnlyChecksInTurnoverModes) {
-  MemoryFileSystem fs;
-  RecordingMessages messages;
-  Services services{fs, messages, Regional{}};
-  Workspace ws;
+struct ModeButtons : ReaderTest {};
+
+TEST_F(ModeButtons, AccountCheckButtonOnlyChecksInTurnoverModes) {
   ws.params.balanceDefinitionPath = "r.txt";
   ws.params.incomeDefinitionPath = "v.txt";
   fs.files["r.txt"] = "a\r\n   010 Pohledávky\r\n31,\r\n";

@@ -67,10 +67,9 @@ int recordRow(const DefinitionRecord& record, DefinitionKind kind, const std::st
 }
 
 template <class RowSum>
-void fillStatement(const Workspace& ws, const AccountIndex& index, DefinitionKind kind, const std::string& path,
-                   const FileSystem& fs, Spreadsheet& spreadsheet, int sheet, int column, ExportProgress& progress,
-                   RowSum rowSum) {
-  const std::vector<DefinitionRecord> records = readDefinitionFile(fs, path);
+void fillStatement(const Workspace& ws, const AccountIndex& index, const std::vector<DefinitionRecord>& records,
+                   DefinitionKind kind, const std::string& path, Spreadsheet& spreadsheet, int sheet, int column,
+                   ExportProgress& progress, RowSum rowSum) {
   int counter = 0;
   for (size_t number = 0; number < records.size(); ++number) {
     const double sum = rowSum(ws.table, index, records[number], progress, counter);
@@ -93,13 +92,13 @@ void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadshe
   const int column = periodColumn(p.Edit1);
   if (!fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
   const AccountIndex index(ws.table);
-  fillStatement(ws, index, DefinitionKind::BalanceSheet, p.balanceDefinitionPath, fs, spreadsheet, balanceSheet,
-                column, progress, balanceRowSum);
+  fillStatement(ws, index, readDefinitionFile(fs, p.balanceDefinitionPath), DefinitionKind::BalanceSheet,
+                p.balanceDefinitionPath, spreadsheet, balanceSheet, column, progress, balanceRowSum);
 
   const int incomeSheet = findIncomeSheet(spreadsheet);
   if (!fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
-  fillStatement(ws, index, DefinitionKind::IncomeStatement, p.incomeDefinitionPath, fs, spreadsheet, incomeSheet,
-                column, progress, incomeRowSum);
+  fillStatement(ws, index, readDefinitionFile(fs, p.incomeDefinitionPath), DefinitionKind::IncomeStatement,
+                p.incomeDefinitionPath, spreadsheet, incomeSheet, column, progress, incomeRowSum);
   progress.setStatus(kExportDone);
 }
 

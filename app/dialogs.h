@@ -18,8 +18,9 @@ class Dialogs : public OutcomeMessages {
                                               const std::string& fileName, const std::string& defaultExtension) = 0;
   // A question with the buttons "Ano" and "Ne"; true for "Ano".
   virtual bool ask(const std::string& question) = 0;
-  // Asks the desktop to open the file in its associated program; result not checked.
-  virtual void openInShell(const std::string& path) = 0;
+  // Asks the desktop to open the file in its associated program; false when
+  // it found no program to ask (app/shell_open.h tells the user).
+  virtual bool openInShell(const std::string& path) = 0;
 };
 
 }  // namespace kalkora

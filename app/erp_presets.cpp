@@ -1,6 +1,12 @@
 #include "app/erp_presets.h"
 
-#include "model/xml_mapping.h"
+#include <algorithm>
+#include <string_view>
+
+#include "app/import_modes.h"
+#include "app/settings.h"
+#include "app/settings_keys.h"
+#include "platform/operation_stopped.h"
 
 namespace kalkora {
 namespace {
@@ -13,34 +19,30 @@ constexpr ErpPreset kPresets[] = {
     {"Label55", "Pohoda", "POHODA", false},
 };
 
-struct TextKey {
-  const char* key;
-  std::string Parameters::*box;
-  const char* fallback;
-};
+// The tabs a preset fills: every preset the CSV turnovers' tab, the presets of
+// the XML systems also the XML one.
+constexpr ImportMode kFilledModes[] = {ImportMode::CsvTurnovers, ImportMode::XmlTurnovers};
 
-constexpr TextKey kTabOneKeys[] = {
-    {"Oddelovac", &Parameters::Edit2, ";"}, {"Ucet", &Parameters::Edit5, "0"},
-    {"Castka", &Parameters::Edit6, "0"},    {"PrvniRadek", &Parameters::Edit7, "1"},
-};
-constexpr TextKey kTabOneKeysAfterCoefficients[] = {
-    {"PocetCislic", &Parameters::Edit9, "0"},
-    {"Castka2", &Parameters::Edit15, "0"},
-};
+// A preset never takes a coefficient: both turnover coefficients are emptied.
+constexpr std::string_view kEmptiedControls[] = {"Edit8", "Edit14"};
 
-// The XML names in the order the preset sets them.
-struct NameKey {
-  const char* key;
-  XmlPart part;
-};
-constexpr NameKey kXmlNameKeys[] = {
-    {"PocatecniElement", XmlPart::ParentElement},     {"ElementUcet", XmlPart::AccountElement},
-    {"ElementCastka", XmlPart::AmountElement},        {"ElementCastka2", XmlPart::SecondAmountElement},
-    {"ElementPrvku", XmlPart::ItemElement},           {"ElementUcetElement", XmlPart::ParentAccountAttribute},
-    {"AtributUcet", XmlPart::ItemAccountAttribute},   {"AtributCastka", XmlPart::AmountAttribute},
-    {"AtributCastka2", XmlPart::SecondAmountAttribute}, {"PrvniElement", XmlPart::PrecedingElement},
-    {"DruhyElement", XmlPart::RootElement},
-};
+bool emptied(const SettingKey& key) {
+  return std::ranges::find(kEmptiedControls, key.control) != std::end(kEmptiedControls);
+}
+
+// The keys of a mode's tab from the preset's section, each under the
+// section's name and a dot; a missing key gives the key's default.
+void applyModeKeys(const IniFile& ini, const std::string& section, ImportMode mode, Parameters& p) {
+  for (const char* name : importModeRow(mode)->settingsKeys) {
+    const SettingKey& key = *findSettingKey(name);
+    if (emptied(key)) continue;
+    const std::string presetKey = section + "." + key.key;
+    if (key.type == SettingKey::Type::Flag)
+      applySetting(p, key, ini.readFlag(section, presetKey, key.defaultValue == std::string_view("1")) ? "1" : "0");
+    else
+      applySetting(p, key, ini.readString(section, presetKey, key.defaultValue));
+  }
+}
 
 }  // namespace
 
@@ -52,28 +54,24 @@ const ErpPreset* findErpPreset(const std::string& section) {
   return nullptr;
 }
 
-int applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws) {
+std::string presetMissingMessage(const ErpPreset& preset) {
+  return std::string("Nastavení pro ERP systém ") + preset.caption + " v souboru nastavení chybí (oddíl [" +
+         preset.section + "]). Parametry importu zůstaly beze změny.";
+}
+
+ImportMode applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws) {
   const std::string section = preset.section;
-  const auto key = [&](const char* name) { return section + "." + name; };
+  if (!ini.hasSection(section)) throw OperationStopped(presetMissingMessage(preset));
   Parameters& p = ws.params;
 
-  // A value outside 1..6 names no reader and no exporter: it acts as mode 0.
-  const long long mode = ini.readInteger(section, key("AktivniList"), 1);
-  ws.mode = mode >= 1 && mode <= 6 ? static_cast<int>(mode) : 0;
-  for (const TextKey& k : kTabOneKeys) p.*k.box = ini.readString(section, key(k.key), k.fallback);
-  p.Edit8.clear();
-  p.Edit14.clear();
-  for (const TextKey& k : kTabOneKeysAfterCoefficients) p.*k.box = ini.readString(section, key(k.key), k.fallback);
-  // A preset's second amount column is a fallback unless the preset says
-  // otherwise: "MD − D" left on from another system would subtract it.
-  p.CheckBox17 = ini.readFlag(section, key("CastkaMDminusD"), false);
-
-  if (preset.withXml) {
-    for (const NameKey& k : kXmlNameKeys) setXmlName(p, k.part, ini.readString(section, key(k.key), ""));
-    for (int n = 1; n <= kXmlPartCount; ++n)
-      setXmlFlag(p, static_cast<XmlPart>(n), ini.readFlag(section, key(("CheckBox" + std::to_string(n)).c_str()), true));
-  }
-  return ws.mode == 1 || ws.mode == 2 ? ws.mode : 0;
+  // A number no mode has names no reader and no exporter: it acts as no mode.
+  const long long number = ini.readInteger(section, section + "." + kModeKey, 1);
+  ws.mode = importModeNumbered(number).value_or(ImportMode::None);
+  applyModeKeys(ini, section, kFilledModes[0], p);
+  for (std::string_view control : kEmptiedControls) textControl(p, std::string(control))->clear();
+  if (preset.withXml) applyModeKeys(ini, section, kFilledModes[1], p);
+  // Only the tab of a mode whose parameters presets fill is shown.
+  return std::ranges::find(kFilledModes, ws.mode) != std::end(kFilledModes) ? ws.mode : ImportMode::None;
 }
 
 }  // namespace kalkora

@@ -1,5 +1,6 @@
 #pragma once
 #include <span>
+#include <string>
 
 #include "model/workspace.h"
 #include "platform/ini_file.h"
@@ -22,8 +23,17 @@ const ErpPreset* findErpPreset(const std::string& section);
 
 // Applies a preset: the import mode, the boxes of tab 1 (the coefficients
 // emptied, the XML one too) and, for the two XML systems, the XML names and
-// flags through their rules. Missing keys give the defaults; nothing is
-// written. Returns the tab to show, 1 or 2, or 0 to leave the shown tab.
-int applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws);
+// flags through their rules, all by the settings keys of those tabs.
+// Missing keys give the defaults; nothing is written. Returns the mode whose
+// tab to show, the CSV or XML turnovers', or ImportMode::None to leave the
+// shown tab.
+//
+// A settings file without the preset's section holds no values for that
+// system: rather than overwrite the user's parameters with defaults, the
+// preset changes nothing and stops with OperationStopped(presetMissingMessage).
+ImportMode applyErpPreset(const IniFile& ini, const ErpPreset& preset, Workspace& ws);
+
+// "Nastavení pro ERP systém ABRA Gen v souboru nastavení chybí ..."
+std::string presetMissingMessage(const ErpPreset& preset);
 
 }  // namespace kalkora

@@ -1,13 +1,20 @@
 #include "app/erp_presets.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "app/settings_keys.h"
+#include "platform/operation_stopped.h"
 
 namespace kalkora {
 namespace {
 
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
 Workspace filledWorkspace() {
   Workspace ws;
-  ws.mode = 3;
+  ws.mode = ImportMode::CsvStatement;
   Parameters& p = ws.params;
   p.Edit1 = "4";
   p.Edit3 = "zdroj.xml";
@@ -24,12 +31,26 @@ Workspace filledWorkspace() {
 
 }  // namespace
 
-TEST(ErpPresets, MissingSectionsGiveTheDefaults) {
-  const IniFile ini;
+// A settings file without the system's section holds nothing for it: the
+// user's parameters stay as they are, and the notice says why.
+TEST(ErpPresets, AMissingSectionChangesNothingAndSaysSo) {
+  const IniFile ini = IniFile::parse("[MONEY]\r\nMONEY.Ucet=4\r\n");
+  const Workspace before = filledWorkspace();
+  Workspace ws = before;
+  EXPECT_THAT([&] { applyErpPreset(ini, *findErpPreset("ABRA"), ws); },
+              ThrowsMessage<OperationStopped>(StrEq("Nastavení pro ERP systém ABRA Gen v souboru nastavení chybí "
+                                                    "(oddíl [ABRA]). Parametry importu zůstaly beze změny.")));
+  EXPECT_EQ(ws.mode, before.mode);
+  for (const SettingKey& key : settingKeys())
+    EXPECT_EQ(settingValue(ws.params, key), settingValue(before.params, key)) << key.key;
+}
+
+TEST(ErpPresets, MissingKeysGiveTheDefaults) {
+  const IniFile ini = IniFile::parse("[ABRA]\r\n[MONEY]\r\n");
   Workspace ws = filledWorkspace();
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), 1);  // ABRA Gen
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("ABRA"), ws), ImportMode::CsvTurnovers);  // ABRA Gen
   const Parameters& p = ws.params;
-  EXPECT_EQ(ws.mode, 1);
+  EXPECT_EQ(ws.mode, ImportMode::CsvTurnovers);
   EXPECT_EQ(p.Edit2, ";");
   EXPECT_EQ(p.Edit5, "0");
   EXPECT_EQ(p.Edit7, "1");
@@ -59,14 +80,14 @@ TEST(ErpPresets, ValuesComeFromTheSectionsKeys) {
       "MDAX.AtributUcet=acc\r\nMDAX.AtributCastka=amt\r\nMDAX.CheckBox10=0\r\nMDAX.CheckBox11=0\r\n"
       "MDAX.CheckBox4=0\r\nMDAX.CheckBox5=0\r\nMDAX.CheckBox2=0\r\nMDAX.CheckBox3=0\r\n");
   Workspace ws = filledWorkspace();
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), 2);
-  EXPECT_EQ(ws.mode, 2);
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("POHODA"), ws), ImportMode::XmlTurnovers);
+  EXPECT_EQ(ws.mode, ImportMode::XmlTurnovers);
   EXPECT_EQ(ws.params.Edit15, "5");
   EXPECT_TRUE(ws.params.CheckBox17);
   EXPECT_EQ(ws.params.Edit12, "cislo");
 
-  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), 0);
-  EXPECT_EQ(ws.mode, 0);  // names no reader: the shown tab stays
+  EXPECT_EQ(applyErpPreset(ini, *findErpPreset("MDAX"), ws), ImportMode::None);
+  EXPECT_EQ(ws.mode, ImportMode::None);  // names no reader: the shown tab stays
   EXPECT_EQ(ws.params.Edit5, "2");
   EXPECT_FALSE(ws.params.CheckBox17);  // a second column of another system is no credit column here
   EXPECT_EQ(ws.params.Edit11, "Row");

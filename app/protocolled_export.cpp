@@ -1,5 +1,6 @@
 #include "app/protocolled_export.h"
 
+#include "app/import_modes.h"
 #include "export/balance_totals.h"
 #include "export/export_protocol.h"
 #include "platform/error.h"
@@ -14,7 +15,8 @@ ProtocolledExport::ProtocolledExport(const Workspace& ws, const FileSystem& fs, 
 const std::vector<std::string>& ProtocolledExport::warnings() {
   if (!warnings_) {
     warnings_.emplace();
-    if (const auto totals = balanceTotals(ws_, fs_, regional_))
+    const ImportModeRow* row = importModeRow(ws_.mode);
+    if (const auto totals = row && row->balanceTotals ? row->balanceTotals(ws_, fs_, regional_) : std::nullopt)
       if (auto warning = totalsWarning(*totals, regional_.decimalSeparator)) warnings_->push_back(std::move(*warning));
   }
   return *warnings_;

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "app/import_modes.h"
 #include "app/settings_keys.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -34,11 +35,12 @@ struct SavedValue {
 };
 
 // Every value the save writes, in order; the mode only when one is chosen.
-std::vector<SavedValue> savedValues(const Parameters& p, int mode) {
+std::vector<SavedValue> savedValues(const Parameters& p, ImportMode mode) {
   std::vector<SavedValue> values;
   for (const char* name : kSaveOrder) {
     if (std::string(name) == kModeKey) {
-      if (mode >= 1 && mode <= 6) values.push_back({kParametersSection, name, std::to_string(mode)});
+      if (mode != ImportMode::None)
+        values.push_back({kParametersSection, name, std::to_string(importModeNumber(mode))});
       continue;
     }
     const SettingKey& key = *findSettingKey(name);
@@ -47,13 +49,14 @@ std::vector<SavedValue> savedValues(const Parameters& p, int mode) {
   return values;
 }
 
-// For n = 1..6 the key is read with n as its default, and a result equal to
-// n selects mode n: a missing or unreadable value ends at 6, any other
-// number at 0, the mode the window starts with.
-int readMode(const IniFile& ini) {
-  int mode = 0;
-  for (int n = 1; n <= 6; ++n)
-    if (ini.readInteger(kParametersSection, kModeKey, n) == n) mode = n;
+// For each mode in turn the key is read with the mode's number as its
+// default, and a result equal to that number selects the mode: a missing or
+// unreadable value ends at the last mode, a number no mode has at none, the
+// mode the window starts with.
+ImportMode readMode(const IniFile& ini) {
+  ImportMode mode = ImportMode::None;
+  for (const ImportModeRow& row : importModes())
+    if (ini.readInteger(kParametersSection, kModeKey, row.number) == row.number) mode = row.mode;
   return mode;
 }
 

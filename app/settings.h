@@ -62,7 +62,7 @@ class SettingsFile {
   struct StoppedLoad {
     std::set<std::string> loadedKeys;
     Parameters params;
-    int mode = 0;
+    ImportMode mode = ImportMode::None;
     FormPlacement placement;
   };
 

@@ -48,7 +48,7 @@ TEST(Settings, NoFileGivesTheDefaults) {
   EXPECT_TRUE(p.CheckBox12);
   EXPECT_EQ(p.RadioGroup2, 1);
   EXPECT_EQ(setXmlFlagsText(p), "1 6 7 8 9 10 11");
-  EXPECT_EQ(l.ws.mode, 6);
+  EXPECT_EQ(l.ws.mode, ImportMode::P501Report);
   EXPECT_EQ(l.placement, (FormPlacement{20, 20, 800, 1200, false}));
 }
 
@@ -79,8 +79,10 @@ TEST(Settings, LoadsValuesModeAndPlacement) {
 }
 
 TEST(Settings, ModeFollowsTheActiveTabRule) {
-  const std::pair<const char*, int> cases[] = {{"2", 2}, {"5", 5}, {"0x3", 3}, {"9", 0}, {"0", 0},
-                                               {"-1", 0}, {"abc", 6}, {"", 6}};
+  using enum ImportMode;
+  const std::pair<const char*, ImportMode> cases[] = {{"2", XmlTurnovers}, {"5", TaxReturn},  {"0x3", CsvStatement},
+                                                      {"9", None},         {"0", None},       {"-1", None},
+                                                      {"abc", P501Report}, {"", P501Report}};
   for (const auto& [stored, mode] : cases) {
     MemoryFileSystem fs;
     fs.files["k.ini"] = std::string("[Nastaveni]\r\nAktivniList=") + stored + "\r\n";
@@ -94,7 +96,7 @@ TEST(Settings, SaveWritesEveryKeyAndKeepsTheRestOfTheFile) {
   fs.files["k.ini"] = "; delivered\r\n[Nastaveni]\r\nAktivniList=3\r\nUcet=1\r\n\r\n[ABRA]\r\nABRA.Ucet=4\r\n";
   SettingsFile settings("k.ini");
   Loaded l = load(fs, settings);
-  l.ws.mode = 0;  // no mode chosen: the stored one stays
+  l.ws.mode = ImportMode::None;  // no mode chosen: the stored one stays
   l.ws.params.Edit5 = "";
   l.ws.params.Edit3 = "zdroj.csv";
   l.ws.params.RadioGroup2 = -1;
@@ -157,7 +159,7 @@ TEST(Settings, StoppedLoadKeepsWhatItDidNotReach) {
   EXPECT_EQ(ws.params.Edit3, "");   // the boxes get the paths only after a whole load
   EXPECT_EQ(ws.params.workbookPath, "k.xlsx");
   EXPECT_EQ(settings.pathHints().Edit3, "o.csv");
-  EXPECT_EQ(ws.mode, 0);
+  EXPECT_EQ(ws.mode, ImportMode::None);
 
   // The user picks a new definition file and a coefficient, then closes.
   ws.params.Edit24 = "nova.txt";
@@ -179,7 +181,7 @@ TEST(Settings, StoppedLoadKeepsWhatItDidNotReach) {
   EXPECT_EQ(saved.read("Form", "Width"), std::nullopt);
 
   // Picking a tab and moving the window are the user's doing and are kept.
-  ws.mode = 1;
+  ws.mode = ImportMode::CsvTurnovers;
   placement.top = 70;
   settings.save(fs, ws, placement, kScreen);
   const IniFile moved = IniFile::parse(fs.files["k.ini"]);
@@ -192,11 +194,11 @@ TEST(Settings, FallbackFileIsReadUntilTheUsersOwnExists) {
   fs.files["program/k.ini"] = "[Nastaveni]\r\nAktivniList=1\r\n[MONEY]\r\nMONEY.Ucet=3\r\n";
   SettingsFile settings("home/k.ini", "program/k.ini");
   Loaded l = load(fs, settings);
-  EXPECT_EQ(l.ws.mode, 1);
+  EXPECT_EQ(l.ws.mode, ImportMode::CsvTurnovers);
   settings.save(fs, l.ws, l.placement, kScreen);
   EXPECT_EQ(IniFile::parse(fs.files["home/k.ini"]).read("MONEY", "MONEY.Ucet"), "3");
   fs.files["program/k.ini"] = "[Nastaveni]\r\nAktivniList=2\r\n";
-  EXPECT_EQ(load(fs, settings).ws.mode, 1);
+  EXPECT_EQ(load(fs, settings).ws.mode, ImportMode::CsvTurnovers);
 
   fs.unwritable = "home/k.ini";
   EXPECT_THAT([&] { settings.save(fs, l.ws, l.placement, kScreen); },

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/dialogs.h"
+#include "app/shell_open.h"
 #include "libreoffice/libreoffice_file_session.h"
 #include "libreoffice/libreoffice.h"
 #include "export/forwarding_spreadsheet.h"
@@ -38,7 +39,6 @@ class FileSpreadsheet : public Spreadsheet {
   void writeNumber(int sheet, int row, int column, double value) override {
     xlsx_.writeNumber(sheet, row, column, value);
   }
-  void writeZeroText(int sheet, int row, int column) override { xlsx_.writeZeroText(sheet, row, column); }
   std::string backupPath() const override { return xlsx_.backupPath(); }
   std::string protocolPath() const override { return xlsx_.protocolPath(); }
   bool canDropChanges() const override { return true; }
@@ -161,7 +161,9 @@ MakeSpreadsheet makeWindowSpreadsheets(Backend chosen, FileSystem& files, const 
     return makeChoosingSpreadsheet(
         chosen,
         [&files, regional, &dialogs] {
-          return makeFileSpreadsheet(files, regional, [&dialogs](const std::string& path) { dialogs.openInShell(path); });
+          return makeFileSpreadsheet(files, regional, [&dialogs](const std::string& path) {
+            openInShell(dialogs, path, ShellFile::Workbook);
+          });
         },
         [&libreOffice] { return libreOffice.spreadsheet(); });
   };

@@ -25,7 +25,7 @@ void run(int rows) {
     table.setCell(1, r, std::to_string(100000 + r));
     table.setCell(2, r, std::to_string(r) + ",50");
   }
-  kalkora::ImportTableView view(table, [] { return 1; });
+  kalkora::ImportTableView view(table, [] { return kalkora::ImportMode::CsvTurnovers; });
   view.resize(600, 500);
   view.show();
   QApplication::processEvents();

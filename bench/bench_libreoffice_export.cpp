@@ -22,6 +22,7 @@
 #include "libreoffice/libreoffice.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "testing/xlsx_test_support.h"
 
 namespace {
@@ -71,6 +72,7 @@ kalkora::CliSpreadsheetFactory batch(kalkora::Backend backend) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const int runs = static_cast<int>(benchSizes(argc, argv, {5}).front());
   kalkora::xlsx_test::ScratchFolder folder;
   const std::string xlsx = KALKORA_EXAMPLE_WORKBOOK, xls = folder.path("kalkora.xls");

@@ -13,12 +13,14 @@
 #include <functional>
 #include <string>
 
+#include "app/import_modes.h"
 #include "app/spreadsheet_backend.h"
 #include "bench_support.h"
+#include "export/export_progress.h"
 #include "export/export_protocol.h"
-#include "export/statement_export.h"
 #include "model/workspace.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "testing/xlsx_test_support.h"
 
 namespace {
@@ -50,7 +52,7 @@ void row(Workspace& ws, int r, const std::string& marking, const std::string& ty
 // carries marking n in row n, so every search finds its line.
 Workspace csvStatement() {  // the assets of the 2016 layout, sum lines written
   Workspace ws;
-  ws.mode = 3;
+  ws.mode = kalkora::ImportMode::CsvStatement;
   ws.params.RadioGroup1 = 3;
   ws.params.CheckBox12 = true;
   ws.table.setRowCount(78);
@@ -60,7 +62,7 @@ Workspace csvStatement() {  // the assets of the 2016 layout, sum lines written
 
 Workspace ruzStatement() {  // with the sum lines and the clearing step
   Workspace ws;
-  ws.mode = 4;
+  ws.mode = kalkora::ImportMode::RuzStatement;
   ws.params.CheckBox13 = ws.params.CheckBox15 = true;
   ws.table.setRowCount(207);
   for (int r = 1; r <= 145; ++r) row(ws, r, std::to_string(r), r < 79 ? "Rozvaha aktiva" : "Rozvaha pasiva");
@@ -70,7 +72,7 @@ Workspace ruzStatement() {  // with the sum lines and the clearing step
 
 Workspace taxReturn() {  // 150 balance-sheet and 56 income-statement lines, with the clearing step
   Workspace ws;
-  ws.mode = 5;
+  ws.mode = kalkora::ImportMode::TaxReturn;
   ws.params.CheckBox16 = true;
   ws.params.Edit40 = "150";
   ws.params.Edit41 = "56";
@@ -82,7 +84,7 @@ Workspace taxReturn() {  // 150 balance-sheet and 56 income-statement lines, wit
 
 Workspace p501Report() {  // the income statement of a small enterprise, target rows 7 to 62
   Workspace ws;
-  ws.mode = 6;
+  ws.mode = kalkora::ImportMode::P501Report;
   ws.params.RadioGroup2 = 2;
   ws.table.setRowCount(57);
   for (int r = 1; r <= 56; ++r) {
@@ -95,9 +97,12 @@ Workspace p501Report() {  // the income statement of a small enterprise, target 
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<long> sizes = benchSizes(argc, argv, {26000});
   kalkora::DiskFileSystem fs;
+  SilentMessages messages;
   const kalkora::Regional regional{};
+  const kalkora::Services services{fs, messages, regional};
   const std::pair<const char*, Workspace> modes[] = {{"3 CSV statement", csvStatement()},
                                                     {"4 RUZ statement", ruzStatement()},
                                                     {"5 tax return", taxReturn()},
@@ -134,11 +139,11 @@ int main(int argc, char** argv) {
       ws.params.Edit1 = "1";
       kalkora::ExportProgress progress;
       timed(std::string("mode ") + name, [&](kalkora::Spreadsheet& sheet) {
-        kalkora::exportStatements(ws, regional, sheet, progress);
+        kalkora::importModeRow(ws.mode)->exporter(ws, services, sheet, progress, kalkora::noCellOrigins());
       });
       timed(std::string("mode ") + name + " with its protocol", [&](kalkora::Spreadsheet& sheet) {
         kalkora::ExportProtocol protocol(sheet, regional.decimalSeparator);
-        kalkora::exportStatements(ws, regional, protocol, progress, protocol);
+        kalkora::importModeRow(ws.mode)->exporter(ws, services, protocol, progress, protocol);
         if (protocol.csv().empty()) std::printf("no protocol\n");
       });
     }

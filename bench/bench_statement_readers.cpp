@@ -10,6 +10,7 @@
 
 #include "model/workspace.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "bench_support.h"
 #include "statements/p501_report_reader.h"
 #include "statements/tax_return_reader.h"
@@ -44,6 +45,7 @@ void time(const char* what, kalkora::Workspace& ws, long n, Load load) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<long> sizes = benchSizes(argc, argv, {100000, 1000000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;

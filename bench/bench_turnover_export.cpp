@@ -19,6 +19,7 @@
 #include "app/spreadsheet_backend.h"
 #include "testing/xlsx_test_support.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "turnovers/account_check.h"
 
 namespace {
@@ -81,6 +82,7 @@ void libreOfficeExport(const kalkora::Workspace& ws, kalkora::FileSystem& fs, co
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<long> sizes = benchSizes(argc, argv, {20000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;
@@ -96,7 +98,7 @@ int main(int argc, char** argv) {
   for (long n : sizes) {
     kalkora::Services services{fs, messages, kalkora::Regional{}};
     kalkora::Workspace ws;
-    ws.mode = 1;
+    ws.mode = kalkora::ImportMode::CsvTurnovers;
     ws.params.Edit1 = "1";
     ws.params.balanceDefinitionPath = balance;
     ws.params.incomeDefinitionPath = income;

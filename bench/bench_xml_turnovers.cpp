@@ -10,6 +10,7 @@
 #include "model/workspace.h"
 #include "model/xml_mapping.h"
 #include "platform/file_system.h"
+#include "platform/xml_memory.h"
 #include "turnovers/xml_turnover_reader.h"
 #include "bench_support.h"
 
@@ -61,6 +62,7 @@ std::string makeXml(const Layout& layout, long records) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<long> sizes = benchSizes(argc, argv, {200000, 1000000});
   kalkora::DiskFileSystem fs;
   SilentMessages messages;

@@ -37,7 +37,7 @@ constexpr const char* kDescription =
     "  --control-csv SOUBOR    zapíše kontrolní soubor csv jako tlačítko „Export tabulky do\n"
     "                          csv souboru“\n"
     "  --workbook SOUBOR       cílový sešit Kalkora (jinak CestakFA)\n"
-    "  --period N              exportuje do období N; bez něj se neexportuje\n"
+    "  --period N              exportuje do období N (1 až 20); bez něj se neexportuje\n"
     "  --backend file|libreoffice\n"
     "                          jak se sešit zapíše: file upraví soubor .xlsx/.xlsm přímo,\n"
     "                          libreoffice přes LibreOffice bez oken a uloží ho v jeho\n"

@@ -3,7 +3,8 @@
 #include <exception>
 
 #include "app/control_csv.h"
-#include "app/load_by_mode.h"
+#include "app/import_modes.h"
+#include "app/mode_buttons.h"
 #include "app/protocolled_export.h"
 #include "app/run_operation.h"
 #include "app/settings.h"
@@ -12,9 +13,8 @@
 #include "app/spreadsheet_backend.h"
 #include "model/workspace.h"
 #include "cli/json_dump.h"
+#include "export/export_progress.h"
 #include "export/export_protocol.h"
-#include "export/statement_export.h"
-#include "export/turnover_export.h"
 #include "export/workbook_session.h"
 #include "platform/cp1250.h"
 #include "platform/error.h"
@@ -46,7 +46,11 @@ char32_t separatorOption(const std::string& text) {
 
 void applyOptions(const CliOptions& o, Workspace& ws, Regional& regional) {
   Parameters& p = ws.params;
-  if (o.mode) ws.mode = *o.mode;
+  if (o.mode) {
+    const std::optional<ImportMode> mode = importModeNumbered(*o.mode);
+    if (!mode) throw Error("Neznámý typ importu: " + std::to_string(*o.mode) + ".");
+    ws.mode = *mode;
+  }
   if (o.source) p.Edit3 = *o.source;
   if (o.balanceDef) p.Edit24 = p.balanceDefinitionPath = *o.balanceDef;
   if (o.incomeDef) p.Edit25 = p.incomeDefinitionPath = *o.incomeDef;
@@ -120,13 +124,12 @@ bool exportWorkbook(const CliOptions& o, const Workspace& ws, Services& services
       }
     });
   };
-  const Exporters exporters{
-      reporting([&](ExportProtocol& protocol) { NaplnDaty(ws, services.fs, protocol, progress, protocol); }),
-      reporting([&](ExportProtocol& protocol) {
-        exportStatements(ws, services.regional, protocol, progress, protocol);
-      })};
+  RunExport exporter;
+  if (const ImportModeRow* row = importModeRow(ws.mode))
+    exporter = reporting(
+        [&, row](ExportProtocol& protocol) { row->exporter(ws, services, protocol, progress, protocol); });
   WorkbookSession session([&] { return makeSpreadsheet(services.fs, services.regional, o.output); });
-  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporters, beforeOpen);
+  const ExportOutcome outcome = session.exportButton(ws, services.messages, exporter, beforeOpen);
   const std::string protocolPath = protocolled.write(services.fs, o.report, &out);
   if (!exportFailure && outcome == ExportOutcome::Done && !notice.empty()) services.messages.notice(notice);
   if (!protocolPath.empty() && protocolPath != "-") services.messages.notice(protocolNotice(protocolPath));

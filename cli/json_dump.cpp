@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/import_modes.h"
+
 namespace kalkora {
 
 std::string jsonString(const std::string& text) {
@@ -28,7 +30,7 @@ std::string jsonString(const std::string& text) {
 }
 
 std::string dumpJson(const Workspace& ws) {
-  std::string out = "{\n  \"mode\": " + std::to_string(ws.mode) + ",\n  \"loaded\": " +
+  std::string out = "{\n  \"mode\": " + std::to_string(importModeNumber(ws.mode)) + ",\n  \"loaded\": " +
                     std::to_string(ws.loadedCount) + ",\n  \"rows\": [";
   for (int r = 0; r < ws.table.rowCount(); ++r) {
     out += r == 0 ? "\n    [" : ",\n    [";

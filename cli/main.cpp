@@ -4,8 +4,10 @@
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 #include "app/spreadsheet_backend.h"
+#include "platform/xml_memory.h"
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   const std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   const auto options = kalkora::parseCliOptions(args, error);

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "app/import_modes.h"
+#include "export/export_protocol.h"
+#include "app/mode_buttons.h"
+#include "export/export_progress.h"
 #include "model/workspace.h"
-#include "testing/recording_spreadsheet.h"
-#include "export/turnover_export.h"
 #include "platform/file_system.h"
 #include "platform/number.h"
 #include "testing/recording_messages.h"
-#include "turnovers/csv_turnover_reader.h"
+#include "testing/recording_spreadsheet.h"
 
 namespace kalkora {
 // The example set a new user starts with has to add up: every account lands
@@ -25,13 +27,14 @@ TEST(ExampleFiles, TurnoversFillBothStatementsConsistently) {
   ws.params.Edit1 = "1";
   ws.params.balanceDefinitionPath = dir + "/list_rozvaha.txt";
   ws.params.incomeDefinitionPath = dir + "/list_vysledovka.txt";
-  NaplnitCSVobraty(ws, services);
+  ws.mode = ImportMode::CsvTurnovers;
+  loadByMode(ws, services);
   ASSERT_GT(ws.table.rowCount(), 30);
   for (int row = 1; row < ws.table.rowCount(); ++row) EXPECT_NE(ws.table.cell(3, row), "") << ws.table.cell(1, row);
 
   RecordingSpreadsheet sheet({"Úvod", "Rozvahy netto", "Výsledovky", "Analýza"});
   ExportProgress progress;
-  NaplnDaty(ws, fs, sheet, progress);
+  importModeRow(ws.mode)->exporter(ws, services, sheet, progress, noCellOrigins());
   const auto at = [&](int s, int row) { return *parseNumber(sheet.cell(s, row, 7), U','); };
   const double afterTax = at(3, 5) + at(3, 6) - at(3, 8) - at(3, 9) - at(3, 10) - at(3, 11) - at(3, 12) -
                           at(3, 13) - at(3, 14) + at(3, 15) - at(3, 16) + at(3, 18) - at(3, 19) + at(3, 20) -

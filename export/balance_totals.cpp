@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "export/turnover_export.h"
 #include "model/tab_views.h"
 #include "platform/number.h"
 #include "statements/statement_types.h"
@@ -37,18 +36,14 @@ std::string money(double value, char32_t decimalSeparator) {
 
 }  // namespace
 
-std::optional<BalanceTotals> balanceTotals(const Workspace& ws, const FileSystem& fs, const Regional& regional) {
-  switch (ws.mode) {
-    case 1:
-    case 2: return turnoverBalanceTotals(ws, fs);
-    case 4: return statementTotals(ws, regional, 145, kSlovakTotalLiabilitiesLine);
-    case 5: {
-      const auto lines = parseInteger(taxReturnTab(ws.params).balanceLines);
-      return lines ? statementTotals(ws, regional, static_cast<int>(*lines), kCzechTotalLiabilitiesLine)
-                   : std::nullopt;
-    }
-    default: return std::nullopt;
-  }
+std::optional<BalanceTotals> registerStatementTotals(const Workspace& ws, const Regional& regional) {
+  return statementTotals(ws, regional, 145, kSlovakTotalLiabilitiesLine);
+}
+
+std::optional<BalanceTotals> taxReturnTotals(const Workspace& ws, const Regional& regional) {
+  const auto lines = parseInteger(taxReturnTab(ws.params).balanceLines);
+  if (!lines) return std::nullopt;
+  return statementTotals(ws, regional, static_cast<int>(*lines), kCzechTotalLiabilitiesLine);
 }
 
 std::optional<std::string> totalsWarning(const BalanceTotals& totals, char32_t decimalSeparator) {

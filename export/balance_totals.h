@@ -13,11 +13,14 @@ struct BalanceTotals {
   double liabilities = 0;
 };
 
-// The totals where the source tells both: the turnover export's sums, or the
-// total lines of a register statement or a tax return. None for a source
-// that has no such pair (a CSV statement holds one side, a P 5-01 report no
-// liabilities), and none where a total cannot be read.
-std::optional<BalanceTotals> balanceTotals(const Workspace& ws, const FileSystem& fs, const Regional& regional);
+// The total lines of a loaded register statement (total liabilities is line
+// 79 of the Slovak layout) and of a tax return (line 78 of the Czech layout,
+// within the balance lines the reader counted); none where a total line is
+// missing or no number. The turnover export's own totals are in
+// export/turnover_export.h; a CSV statement holds one side of the balance
+// sheet and a P 5-01 report no liabilities, so they have none.
+std::optional<BalanceTotals> registerStatementTotals(const Workspace& ws, const Regional& regional);
+std::optional<BalanceTotals> taxReturnTotals(const Workspace& ws, const Regional& regional);
 
 // The warning about totals that differ by a cent or more; none when they
 // agree.

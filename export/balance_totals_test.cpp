@@ -1,4 +1,5 @@
 #include "export/balance_totals.h"
+#include "export/turnover_export.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ namespace {
 
 // A statement load's balance rows: the total lines wherever the reader put
 // them, among lines of other numbers.
-Workspace statementLoad(int mode, int totalLiabilitiesRow, const std::string& liabilitiesMarking) {
+Workspace statementLoad(int totalLiabilitiesRow, const std::string& liabilitiesMarking) {
   Workspace ws;
-  ws.mode = mode;
   ws.table.setRowCount(totalLiabilitiesRow + 2);
   ws.table.setCell(1, 1, "1"), ws.table.setCell(2, 1, "1500,5"), ws.table.setCell(3, 1, "Rozvaha aktiva - suma");
   ws.table.setCell(1, 2, "2"), ws.table.setCell(2, 2, "800"), ws.table.setCell(3, 2, "Rozvaha aktiva");
@@ -24,36 +24,34 @@ Workspace statementLoad(int mode, int totalLiabilitiesRow, const std::string& li
 }  // namespace
 
 // Register statement (liabilities total at line 79), tax return (line 78,
-// within the balance lines the reader counted), the turnover sums by
-// definition side, and sources without the pair.
+// within the balance lines the reader counted), and the turnover sums by
+// definition side.
 TEST(BalanceTotals, TheTwoTotalsOfEachSourceAndTheirWarning) {
   MemoryFileSystem fs;
   const Regional regional{};
-  const auto ruz = balanceTotals(statementLoad(4, 79, "79"), fs, regional);
+  const auto ruz = registerStatementTotals(statementLoad(79, "79"), regional);
   ASSERT_TRUE(ruz);
   EXPECT_EQ(totalsWarning(*ruz, U','),
             "Aktiva celkem (1500,5) se neshodují s pasivy celkem (1500), rozdíl je 0,5. Zkontrolujte zdrojový "
             "soubor, definice a nezařazené účty. Export přesto proběhne.");
-  EXPECT_FALSE(balanceTotals(statementLoad(4, 79, "78"), fs, regional));
-  Workspace tax = statementLoad(5, 80, "78");
+  EXPECT_FALSE(registerStatementTotals(statementLoad(79, "78"), regional));
+  Workspace tax = statementLoad(80, "78");
   tax.params.Edit40 = "80";
-  ASSERT_TRUE(balanceTotals(tax, fs, regional));
+  ASSERT_TRUE(taxReturnTotals(tax, regional));
   tax.params.Edit40 = "79";  // the total lies beyond the balance lines
-  EXPECT_FALSE(balanceTotals(tax, fs, regional));
-  EXPECT_FALSE(balanceTotals(statementLoad(3, 79, "79"), fs, regional));
+  EXPECT_FALSE(taxReturnTotals(tax, regional));
   EXPECT_FALSE(totalsWarning({1000.004, 1000}, U','));
 
   Workspace turnovers;
-  turnovers.mode = 1;
   turnovers.params.balanceDefinitionPath = "/d/rozvaha.txt";
   turnovers.table.setRowCount(4);
   turnovers.table.setCell(1, 1, "211"), turnovers.table.setCell(2, 1, "700");
   turnovers.table.setCell(1, 2, "321"), turnovers.table.setCell(2, 2, "-300");
   turnovers.table.setCell(1, 3, "343"), turnovers.table.setCell(2, 3, "-400");
-  EXPECT_FALSE(balanceTotals(turnovers, fs, regional));
+  EXPECT_FALSE(turnoverBalanceTotals(turnovers, fs));
   fs.files["/d/rozvaha.txt"] =
       "Peníze\r\n   015 Peníze\r\n21,343>,\r\nZávazky\r\n   028 Závazky\r\n-321,343<,\r\nPrázdný\r\n   030\r\n\r\n";
-  const auto sums = balanceTotals(turnovers, fs, regional);
+  const auto sums = turnoverBalanceTotals(turnovers, fs);
   ASSERT_TRUE(sums);
   EXPECT_DOUBLE_EQ(sums->assets, 700);
   EXPECT_DOUBLE_EQ(sums->liabilities, 700);

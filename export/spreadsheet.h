@@ -5,8 +5,10 @@ namespace kalkora {
 
 // The spreadsheet operations the exports use, and nothing more. Rows, columns
 // and sheet positions count from 1. Every failure raises Error with a Czech
-// message. Backends: XlsxSpreadsheet (edits the workbook file) and
-// RecordingSpreadsheet (in memory, for tests).
+// message. Backends (app/spreadsheet_backend.h): the workbook file itself,
+// edited through XlsxSpreadsheet, and LibreOffice Calc (libreoffice/), each
+// chosen by the workbook's format; for tests the RecordingSpreadsheet of
+// testing/, in memory.
 class Spreadsheet {
  public:
   enum class Calculation { Manual, Automatic };
@@ -24,8 +26,10 @@ class Spreadsheet {
   // cached value, "" for an empty cell.
   virtual std::string readCell(int sheet, int row, int column) = 0;
   virtual void writeNumber(int sheet, int row, int column, double value) = 0;
-  // Writing the text "0"; the cell then holds the number 0.
-  virtual void writeZeroText(int sheet, int row, int column) = 0;
+  // Writing the text "0", as the clearing step does. A spreadsheet program
+  // takes the typed text as the number 0, so that is what every backend
+  // stores.
+  virtual void writeZeroText(int sheet, int row, int column) { writeNumber(sheet, row, column, 0); }
 
   // Where the previous version of the workbook is kept once the session
   // writes it back; "" when none is kept (nothing written, or the result
@@ -43,8 +47,10 @@ class Spreadsheet {
   // close() then writes nothing back: what this session wrote is undone.
   virtual void dropChanges() {}
 
-  // Ends the session: writes the workbook back (replacing the file
-  // atomically) and, when visible, shows it to the user.
+  // Ends the session and keeps what was written: the file backend writes the
+  // workbook file back, replacing it atomically; LibreOffice stores the
+  // document, or in the window program leaves it open for the user. A
+  // visible workbook is then shown.
   virtual void close() = 0;
 };
 

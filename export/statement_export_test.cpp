@@ -6,6 +6,7 @@
 #include <set>
 
 #include "export/clearing_rows.h"
+#include "export/statement_run.h"
 #include "platform/error.h"
 #include "testing/recording_spreadsheet.h"
 
@@ -32,8 +33,10 @@ struct Fixture {
   RecordingSpreadsheet sheet;
   RecordingProgress progress;
 
-  Fixture(int mode, std::vector<std::string> sheetNames) : sheet(std::move(sheetNames)) {
-    ws.mode = mode;
+  StatementProcedure procedure;
+
+  Fixture(StatementProcedure procedure, std::vector<std::string> sheetNames)
+      : sheet(std::move(sheetNames)), procedure(procedure) {
     ws.params.Edit1 = "3";  // column 9
   }
   // Import rows 1.. with columns 0 to 3.
@@ -46,7 +49,7 @@ struct Fixture {
   void marking(int sheetPosition, int row, const std::string& text) { sheet.setCell(sheetPosition, row, 6, text); }
   std::string run() {
     try {
-      exportStatements(ws, Regional{}, sheet, progress);
+      exportStatements(procedure, ws, Regional{}, sheet, progress);
     } catch (const Error& e) {
       return e.what();
     }
@@ -84,7 +87,7 @@ std::vector<ImportTable::Row> ruzRows() {
 
 TEST(StatementExport, CsvStatementSearchesTheTypesRangeAndWritesSumLinesOnlyWhenAsked) {
   for (const bool sumLines : {false, true}) {
-    Fixture f(3, kCzechSheets);
+    Fixture f(exportCsvStatement, kCzechSheets);
     f.ws.params.RadioGroup1 = 1;  // "Rozvaha vzor 2015 - pasiva": lines 67 to 124, rows 67 to 140
     f.ws.params.CheckBox12 = sumLines;
     std::vector<ImportTable::Row> rows;
@@ -112,7 +115,7 @@ TEST(StatementExport, CsvStatementSearchesTheTypesRangeAndWritesSumLinesOnlyWhen
 }
 
 TEST(StatementExport, FailuresBeforeAndDuringACsvExport) {
-  Fixture f(3, kCzechSheets);
+  Fixture f(exportCsvStatement, kCzechSheets);
   f.ws.params.RadioGroup1 = 5;  // "Výsledovka vzor od 1.1.2016": 56 lines
   f.ws.params.Edit1 = "";
   EXPECT_EQ(f.run(), "„“ není platné celé číslo.");
@@ -136,7 +139,7 @@ TEST(StatementExport, FailuresBeforeAndDuringACsvExport) {
 }
 
 TEST(StatementExport, P501AssetsSkipZeroIntoRow80AndUnsetTargets) {
-  Fixture f(6, kCzechSheets);
+  Fixture f(exportP501Report, kCzechSheets);
   f.ws.params.RadioGroup2 = 3;
   f.rows({{"7", "", "A.", "12"}, {"80", "", "B.", "5"}, {"80", "", "C.", "0"}, {"0", "", "D.", "9"}});
   EXPECT_EQ(f.run(), "");
@@ -144,7 +147,7 @@ TEST(StatementExport, P501AssetsSkipZeroIntoRow80AndUnsetTargets) {
   EXPECT_EQ(f.progress.position[Bar::Balance], 4);
 
   // The income statement has no row-80 rule; a target that is no row ends it.
-  Fixture g(6, kCzechSheets);
+  Fixture g(exportP501Report, kCzechSheets);
   g.ws.params.RadioGroup2 = 2;
   g.rows({{"80", "", "A.", "0"}, {"", "", "B.", "3"}, {"9", "", "C.", "4"}});
   EXPECT_EQ(g.run(), "„“ není číslo řádku listu.");
@@ -155,7 +158,7 @@ TEST(StatementExport, P501AssetsSkipZeroIntoRow80AndUnsetTargets) {
 
 TEST(StatementExport, P501TypesWithoutTargetsWriteNothingAndLeaveTheBars) {
   for (const int type : {0, 1, 4, -1}) {
-    Fixture f(6, kCzechSheets);
+    Fixture f(exportP501Report, kCzechSheets);
     f.ws.params.RadioGroup2 = type;
     f.rows({{"7", "", "A.", "12"}});
     EXPECT_EQ(f.run(), "");
@@ -166,7 +169,7 @@ TEST(StatementExport, P501TypesWithoutTargetsWriteNothingAndLeaveTheBars) {
 }
 
 TEST(StatementExport, RuzClearsThenWritesForwardAndStopsThePassAtAMissingMarking) {
-  Fixture f(4, {"Úvod", "Súvahy netto", "Výsledovky", "Analýza"});
+  Fixture f(exportRuzStatement, {"Úvod", "Súvahy netto", "Výsledovky", "Analýza"});
   f.ws.params.CheckBox15 = true;
   f.rows(ruzRows());
   for (int n = 1; n <= 145; ++n)
@@ -200,7 +203,7 @@ TEST(StatementExport, RuzClearsThenWritesForwardAndStopsThePassAtAMissingMarking
 
 TEST(StatementExport, ClearingFindsTheIncomeStatementByNameBeforeWritingZeros) {
   // The income statement at position 4, something else at 3: 3 stays untouched.
-  Fixture f(4, {"Úvod", "Súvahy netto", "Poznámky", "Výsledovky"});
+  Fixture f(exportRuzStatement, {"Úvod", "Súvahy netto", "Poznámky", "Výsledovky"});
   f.ws.params.CheckBox15 = true;
   f.rows(ruzRows());
   EXPECT_EQ(f.run(), "");
@@ -209,7 +212,7 @@ TEST(StatementExport, ClearingFindsTheIncomeStatementByNameBeforeWritingZeros) {
 
   // No income statement at all: nothing cleared there, and the income pass
   // fails at the sheet's first access; the RUZ export keeps the busy cursor.
-  Fixture g(5, {"Úvod", "Rozvahy netto", "Poznámky", "Analýza"});
+  Fixture g(exportTaxReturn, {"Úvod", "Rozvahy netto", "Poznámky", "Analýza"});
   g.ws.params.CheckBox16 = true;
   g.ws.params.Edit40 = "1";
   g.ws.params.Edit41 = "1";
@@ -222,9 +225,10 @@ TEST(StatementExport, ClearingFindsTheIncomeStatementByNameBeforeWritingZeros) {
 }
 
 TEST(StatementExport, WithoutABalanceSheetRuzAndTaxPortalFailBeforeWriting) {
-  const std::pair<int, const char*> cases[] = {{4, kRuzNoBalanceSheet}, {5, kTaxNoBalanceSheet}};
-  for (const auto& [mode, message] : cases) {
-    Fixture f(mode, {"Úvod", "Rozvaha", "Výsledovky", "Analýza"});
+  const std::pair<StatementProcedure, const char*> cases[] = {{exportRuzStatement, kRuzNoBalanceSheet},
+                                                             {exportTaxReturn, kTaxNoBalanceSheet}};
+  for (const auto& [procedure, message] : cases) {
+    Fixture f(procedure, {"Úvod", "Rozvaha", "Výsledovky", "Analýza"});
     f.ws.params.CheckBox15 = f.ws.params.CheckBox16 = true;
     f.ws.params.Edit40 = f.ws.params.Edit41 = "0";
     EXPECT_EQ(f.run(), message);
@@ -235,7 +239,7 @@ TEST(StatementExport, WithoutABalanceSheetRuzAndTaxPortalFailBeforeWriting) {
 }
 
 TEST(StatementExport, TaxPortalSearchesFromRowOneAndSkipsZeroAmounts) {
-  Fixture f(5, kCzechSheets);
+  Fixture f(exportTaxReturn, kCzechSheets);
   f.ws.params.Edit40 = "4";
   f.ws.params.Edit41 = "1";
   f.rows({{"", "1", "5", "Rozvaha aktiva - suma"},

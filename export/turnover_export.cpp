@@ -85,15 +85,25 @@ class RowSummer {
   bool withSources_;
 };
 
+// The record's workbook row. A text that names none is the definition file's
+// fault, so the error says which file and where in it.
+int recordRow(const DefinitionRecord& record, DefinitionKind kind, const std::string& path, size_t number) {
+  try {
+    return spreadsheetRow(definitionRowText(record));
+  } catch (const Error& e) {
+    throw Error(definitionPlace(kind, path, number) + e.what());
+  }
+}
+
 template <class Sum>
-void fillStatement(const std::vector<DefinitionRecord>& records, DefinitionKind kind, Spreadsheet& spreadsheet,
-                   int sheet, int column, CellOrigins& origins, Sum rowSum) {
+void fillStatement(const std::vector<DefinitionRecord>& records, DefinitionKind kind, const std::string& path,
+                   Spreadsheet& spreadsheet, int sheet, int column, CellOrigins& origins, Sum rowSum) {
   int counter = 0;
-  for (const DefinitionRecord& record : records) {
-    const std::string rowText = definitionRowText(record);
+  for (size_t number = 0; number < records.size(); ++number) {
+    const DefinitionRecord& record = records[number];
     RowSum sum = rowSum(record, counter);
     if (origins.wanted()) origins.next({definitionLabel(record, kind), std::move(sum.source)});
-    spreadsheet.writeNumber(sheet, spreadsheetRow(rowText), column, sum.value);
+    spreadsheet.writeNumber(sheet, recordRow(record, kind, path, number), column, sum.value);
   }
 }
 
@@ -127,14 +137,14 @@ void NaplnDaty(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadshe
   if (!fs.fileExists(p.balanceDefinitionPath)) throw Error(kBalanceDefinitionMissing);
   const AccountIndex index(ws.table);
   const RowSummer summer(ws.table, index, progress, origins.wanted());
-  fillStatement(readDefinitionFile(fs, p.balanceDefinitionPath), DefinitionKind::BalanceSheet, spreadsheet,
-                balanceSheet, column, origins,
+  fillStatement(readDefinitionFile(fs, p.balanceDefinitionPath), DefinitionKind::BalanceSheet,
+                p.balanceDefinitionPath, spreadsheet, balanceSheet, column, origins,
                 [&](const DefinitionRecord& record, int& counter) { return summer.balance(record, counter); });
 
   const int incomeSheet = findIncomeSheet(spreadsheet);
   if (!fs.fileExists(p.incomeDefinitionPath)) throw Error(kIncomeDefinitionMissing);
-  fillStatement(readDefinitionFile(fs, p.incomeDefinitionPath), DefinitionKind::IncomeStatement, spreadsheet,
-                incomeSheet, column, origins,
+  fillStatement(readDefinitionFile(fs, p.incomeDefinitionPath), DefinitionKind::IncomeStatement,
+                p.incomeDefinitionPath, spreadsheet, incomeSheet, column, origins,
                 [&](const DefinitionRecord& record, int& counter) { return summer.income(record, counter); });
   progress.setStatus(kExportDone);
 }

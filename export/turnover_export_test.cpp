@@ -122,11 +122,12 @@ TEST(TurnoverExport, FindsSheetsByNameAtTheirPositions) {
 }
 
 TEST(TurnoverExport, StopsAtTheFirstFailureAndKeepsWhatItWrote) {
-  // A blank line after the last record gives a record without a row.
+  // A blank line after the last record gives a record without a row; the
+  // error names the file and where the record begins.
   Fixture blank(kAccounts);
   blank.balance("a\r\n   010 \r\n311,\r\n\r\n");
   blank.income("g\r\n   020\r\n601,\r\n");
-  EXPECT_EQ(blank.error(), "„“ není číslo řádku listu.");
+  EXPECT_EQ(blank.error(), "Definice rozvahy r.txt, záznam od řádku 4: „“ není číslo řádku listu.");
   EXPECT_EQ(blank.sheet.cell(2, 10, 7), "1500");
   EXPECT_EQ(blank.sheet.count("name 4"), 0);
   EXPECT_EQ(blank.progress.status, kExportWorking);
@@ -136,6 +137,11 @@ TEST(TurnoverExport, StopsAtTheFirstFailureAndKeepsWhatItWrote) {
   amount.balance("a\r\n   010 \r\n391,\r\nb\r\n   011 \r\n311,\r\n");
   EXPECT_EQ(amount.error(), "Částka „1 234,50“ účtu 3112 není platné číslo.");
   EXPECT_EQ(amount.sheet.count("number"), 1);
+
+  Fixture notADefinition(kAccounts);
+  notADefinition.balance("a\r\n   010 \r\n311,\r\n");
+  notADefinition.income("[Nastaveni]\r\nabcdef=1\r\n");
+  EXPECT_EQ(notADefinition.error(), "Definice výsledovky v.txt, záznam od řádku 1: „def“ není číslo řádku listu.");
 
   Fixture noIncome(kAccounts);
   noIncome.balance("a\r\n   010 \r\n311,\r\n");
@@ -160,6 +166,7 @@ TEST(TurnoverExport, RowTextIsTakenAsTheSpreadsheetTakesIt) {
   EXPECT_THAT([&] { spreadsheetRow("   "); }, ThrowsMessage<Error>(StrEq("„   “ není číslo řádku listu.")));
   EXPECT_THAT([&] { spreadsheetRow("1a"); }, ThrowsMessage<Error>(StrEq("„1a“ není číslo řádku listu.")));
   EXPECT_THAT([&] { spreadsheetRow("-12"); }, ThrowsMessage<Error>(StrEq("„-12“ není číslo řádku listu.")));
+  EXPECT_THAT([&] { spreadsheetRow("000"); }, ThrowsMessage<Error>(StrEq("„000“ není číslo řádku listu.")));
 }
 
 TEST(TurnoverExport, ReportsProgressPerEntry) {

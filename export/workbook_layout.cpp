@@ -38,7 +38,9 @@ int spreadsheetRow(const std::string& rowText) {
   const size_t first = rowText.find_first_not_of(' ');
   const size_t last = rowText.find_last_not_of(' ');
   const std::string digits = first == std::string::npos ? std::string() : rowText.substr(first, last - first + 1);
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+  // Rows count from 1: "000" names no row either.
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
+      digits.find_first_not_of('0') == std::string::npos)
     throw Error("„" + rowText + "“ není číslo řádku listu.");
   // Any longer number lies beyond the last row as well.
   return digits.size() > 9 ? 1'000'000'000 : std::stoi(digits);

@@ -1,5 +1,7 @@
 #include "export/workbook_session.h"
 
+#include "export/workbook_layout.h"
+
 #include "platform/error.h"
 #include "platform/messages.h"
 #include "platform/number.h"
@@ -7,41 +9,43 @@
 namespace kalkora {
 namespace {
 
-// Every period below 1 ("0", "00", "-3") would write into the marking column
-// or before it. A text that is no integer at all is left to the exporter,
-// which reports the conversion error before writing anything.
-bool periodRefused(const std::string& text) {
+// Why the period box's text names no period of the workbook, or nullptr
+// when it names one. Every period below 1 ("0", "00", "-3") would write into
+// the marking column or before it; an empty box, a text that is no integer
+// and a period beyond the last would only fail once the export window is
+// working, with an error that names neither the box nor what it needs.
+const char* periodRefusal(const std::string& text) {
   const auto period = parseInteger(text);
-  return period && *period < 1;
+  if (period && *period < 1) return kNoPeriodMessage;
+  if (!period || *period > kLastPeriod) return kPeriodRangeMessage;
+  return nullptr;
 }
-
-bool isStatementMode(int mode) { return mode >= 3 && mode <= 6; }
 
 }  // namespace
 
 WorkbookSession::WorkbookSession(SpreadsheetFactory factory) : factory_(std::move(factory)) {}
 
-ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const Exporters& exporters,
+ExportOutcome WorkbookSession::exportButton(const Workspace& ws, Messages& messages, const RunExport& exporter,
                                             const std::function<void()>& beforeOpen) {
   const Parameters& p = ws.params;
   if (p.workbookPath.empty()) {
     messages.notice(kNoWorkbookMessage);
     return ExportOutcome::NoWorkbook;
   }
-  if (periodRefused(p.Edit1)) {
-    messages.notice(kNoPeriodMessage);
+  if (const char* refusal = periodRefusal(p.Edit1)) {
+    messages.notice(refusal);
     return ExportOutcome::NoPeriod;
   }
   if (beforeOpen) beforeOpen();
   if (!opened_ && !openSession(p.workbookPath, &messages)) return ExportOutcome::NoApplication;
   try {
-    runExporter(ws.mode, exporters);
+    runExporter(exporter);
   } catch (const std::exception&) {
     // The spreadsheet no longer answers (closed by the user, say): start it
     // again, open the workbook anew and run the same export once more.
     try {
       openSession(p.workbookPath, nullptr);
-      runExporter(ws.mode, exporters);
+      runExporter(exporter);
     } catch (...) {
       // The window is active again after the failed retry, so the next press
       // starts afresh instead of reusing a spreadsheet that has failed twice.
@@ -69,12 +73,9 @@ bool WorkbookSession::openSession(const std::string& path, Messages* messagesFor
   return true;
 }
 
-void WorkbookSession::runExporter(int mode, const Exporters& exporters) {
-  const RunExport* run = mode == 1 || mode == 2 ? &exporters.turnovers
-                         : isStatementMode(mode) ? &exporters.statements
-                                                 : nullptr;
-  if (!run) return;  // mode 0: nothing to export, recalculation stays off
-  (*run)(*application_);
+void WorkbookSession::runExporter(const RunExport& exporter) {
+  if (!exporter) return;  // no import mode: nothing to export, recalculation stays off
+  exporter(*application_);
   application_->setCalculation(Spreadsheet::Calculation::Automatic);
 }
 

@@ -2,7 +2,10 @@
 // the input's file holds the balance-sheet definition, a line "====", the
 // income-statement definition, another "====" and the turnover CSV (its
 // parameters from the header), exported into a recording workbook.
-#include "export/turnover_export.h"
+#include "app/import_modes.h"
+#include "app/mode_buttons.h"
+#include "export/export_progress.h"
+#include "export/export_protocol.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/targets.h"
 #include "model/workspace.h"
@@ -10,7 +13,6 @@
 #include "testing/memory_file_system.h"
 #include "testing/recording_messages.h"
 #include "testing/recording_spreadsheet.h"
-#include "turnovers/csv_turnover_reader.h"
 
 namespace kalkora::fuzz {
 namespace {
@@ -48,10 +50,11 @@ void definitions(std::string_view data) {
   fs.files["obraty.csv"] = turnovers;
   fs.files["rozvaha.txt"] = balance;
   fs.files["vysledovka.txt"] = income;
-  NaplnitCSVobraty(ws, services);  // with both definitions present, the account check runs too
+  ws.mode = ImportMode::CsvTurnovers;
+  loadByMode(ws, services);  // with both definitions present, the account check runs too
   RecordingSpreadsheet workbook({"Úvod", "Rozvahy netto", "Výsledovky", "Poznámky"});
   ExportProgress progress;
-  NaplnDaty(ws, fs, workbook, progress);
+  importModeRow(ws.mode)->exporter(ws, services, workbook, progress, noCellOrigins());
 }
 
 }  // namespace kalkora::fuzz

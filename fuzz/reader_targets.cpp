@@ -1,6 +1,6 @@
 // The six readers, each fed its file with the tab's parameters from the
 // input's header, through the load button's dispatch.
-#include "app/load_by_mode.h"
+#include "app/mode_buttons.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/targets.h"
 #include "model/workspace.h"
@@ -10,7 +10,7 @@
 namespace kalkora::fuzz {
 namespace {
 
-void load(int mode, const char* path, std::string_view data) {
+void load(ImportMode mode, const char* path, std::string_view data) {
   const FuzzInput input = splitInput(data);
   MemoryFileSystem fs;
   RecordingMessages messages;
@@ -26,11 +26,11 @@ void load(int mode, const char* path, std::string_view data) {
 
 }  // namespace
 
-void csvTurnovers(std::string_view data) { load(1, "obraty.csv", data); }
-void xmlTurnovers(std::string_view data) { load(2, "obraty.xml", data); }
-void csvStatements(std::string_view data) { load(3, "vykaz.csv", data); }
-void ruzStatements(std::string_view data) { load(4, "ruz.xml", data); }
-void taxReturns(std::string_view data) { load(5, "dppdp.xml", data); }
-void p501Reports(std::string_view data) { load(6, "p501.csv", data); }
+void csvTurnovers(std::string_view data) { load(ImportMode::CsvTurnovers, "obraty.csv", data); }
+void xmlTurnovers(std::string_view data) { load(ImportMode::XmlTurnovers, "obraty.xml", data); }
+void csvStatements(std::string_view data) { load(ImportMode::CsvStatement, "vykaz.csv", data); }
+void ruzStatements(std::string_view data) { load(ImportMode::RuzStatement, "ruz.xml", data); }
+void taxReturns(std::string_view data) { load(ImportMode::TaxReturn, "dppdp.xml", data); }
+void p501Reports(std::string_view data) { load(ImportMode::P501Report, "p501.csv", data); }
 
 }  // namespace kalkora::fuzz

@@ -63,14 +63,9 @@ class DefinitionGridModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     const DefinitionRecord& record = editor_.row(index.row());
-    switch (index.column()) {
-      case 0:
-        return q(record.description);
-      case 1:
-        return q(definitionRowNumber(record));
-      default:
-        return q(record.accounts);
-    }
+    if (index.column() == 0) return q(record.description);
+    if (index.column() == 1) return q(definitionRowNumber(record));
+    return q(record.accounts);
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -100,7 +95,7 @@ TForm3::TForm3(Dialogs& dialogs, QWidget* parent)
   setMenuColour(Memo1);
   Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * (static_cast<int>(std::size(kRules)) + 1) + 12);
 
-  StringGrid1 = new StringGridView([] { return kRowNumberColumn; }, kRoomBesideAccounts, this);
+  StringGrid1 = new StringGridView([] { return kRowNumberColumn; }, [] { return kRoomBesideAccounts; }, this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->setModel(model_);
   connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

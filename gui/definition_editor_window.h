@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/definition_editor.h"
+#include "turnovers/definition_editor.h"
 
 class QLabel;
 class QLineEdit;

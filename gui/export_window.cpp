@@ -47,18 +47,19 @@ QProgressBar* ExportWindow::progressBar(const char* name) {
   return b;
 }
 
-void ExportWindow::showRunning(std::function<void()> exportWork) {
+void ExportWindow::showExport(ModeExporter exporter, const Workspace& ws, const Services& services,
+                              Spreadsheet& spreadsheet, CellOrigins& origins) {
   if (backupNote_) backupNote_->hide();
   if (BitBtn2) BitBtn2->hide();
   finished_ = nullptr;
-  exportWork_ = std::move(exportWork);
+  exportWork_ = [&] {
+    exporter(ws, services, spreadsheet, *this, origins);
+    showFinished(spreadsheet);
+  };
   if (parentWidget()) move(parentWidget()->pos() + QPoint(200, 200));
   exec();
   exportWork_ = nullptr;
   finished_ = nullptr;
-  // Some failures leave the hourglass on while the window shows the error;
-  // once the window is closed the program is no longer working.
-  setBusy(false);
 }
 
 void ExportWindow::showEvent(QShowEvent* event) {
@@ -72,7 +73,21 @@ void ExportWindow::FormActivate() {
   exportWork_ = nullptr;
   raise();
   activateWindow();
-  runOperation(dialogs_, work);
+  runOperation(dialogs_, [&] { runWorking(work); });
+}
+
+// A failed export is over: no hourglass, and no status line that still says
+// it is working, while the user reads the error and afterwards.
+void ExportWindow::runWorking(const std::function<void()>& work) {
+  setBusy(true);
+  try {
+    work();
+  } catch (...) {
+    setBusy(false);
+    setStatus(kExportFailed);
+    throw;
+  }
+  setBusy(false);
 }
 
 // The note gives the two files' names, each on a line of its own, where the

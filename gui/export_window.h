@@ -4,15 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/import_modes.h"
 #include "export/export_progress.h"
-
-namespace kalkora {
-
-inline constexpr const char* kUndoExportQuestion =
-    "Vrátit export? Sešit zůstane takový, jaký byl před exportem; nic z tohoto exportu se do něj nezapíše.";
-inline constexpr const char* kExportUndone = "Export je vrácen: sešit zůstane beze změny.";
-
-}  // namespace kalkora
 
 class QLabel;
 class QProgressBar;
@@ -20,18 +13,27 @@ class QPushButton;
 
 namespace kalkora {
 
+class CellOrigins;
 class Dialogs;
 class Spreadsheet;
 
 // What the two export windows ("Naplnění Kalkora daty daného období")
 // share. Shown modally 200 pixels right of and below the main window, the
 // window runs its export as soon as it appears, once per showing: regaining
-// the focus after the error box does not run it again. An error goes to the
-// standard error box and the window stays open until "Odchod". The bars, the
-// status line and the busy cursor follow the export's progress calls.
+// the focus after the error box does not run it again. The bars and the
+// status line follow the export's progress calls, and the cursor is busy
+// while it works. A failure gives the normal cursor back and shows
+// kExportFailed before the standard error box shows the error; the window
+// stays open until "Odchod".
 class ExportWindow : public QDialog, public ExportProgress {
   Q_OBJECT
  public:
+  // Shows the window modally over its parent and returns when the user has
+  // closed it; its activation runs the mode's export, which tells origins
+  // what each cell it writes holds.
+  void showExport(ModeExporter exporter, const Workspace& ws, const Services& services, Spreadsheet& spreadsheet,
+                  CellOrigins& origins);
+
   void setMaximum(Bar bar, int maximum) override;
   void setPosition(Bar bar, int position) override;
   void setStatus(const std::string& text) override;
@@ -46,9 +48,6 @@ class ExportWindow : public QDialog, public ExportProgress {
   QLabel* label(const char* name, const QString& text);
   QProgressBar* progressBar(const char* name);
 
-  // Shows the window modally and returns when the user has closed it; its
-  // activation runs exportWork.
-  void showRunning(std::function<void()> exportWork);
   void showEvent(QShowEvent* event) override;
   // Once the export is through: where the previous version of the workbook
   // stays and where its protocol goes, in a small note left of "Odchod"
@@ -68,6 +67,8 @@ class ExportWindow : public QDialog, public ExportProgress {
 
  private:
   void FormActivate();
+  // The export's work with the busy cursor, and what the window shows when it fails.
+  void runWorking(const std::function<void()>& work);
   // "Vrátit export": after the user says yes, nothing of this export is
   // written into the workbook.
   void BitBtn2Click();
@@ -78,7 +79,6 @@ class ExportWindow : public QDialog, public ExportProgress {
   void placeNote(const std::vector<NoteLine>& lines, const QString& toolTip);
   QProgressBar* bar(Bar which) const;
 
-
   Dialogs& dialogs_;
   std::function<void()> exportWork_;
   bool busy_ = false;
@@ -86,5 +86,10 @@ class ExportWindow : public QDialog, public ExportProgress {
   QPushButton* BitBtn2 = nullptr;
   Spreadsheet* finished_ = nullptr;
 };
+
+inline constexpr const char* kExportFailed = "Naplnění daty přerušeno chybou, uzavřete toto okno.";
+inline constexpr const char* kUndoExportQuestion =
+    "Vrátit export? Sešit zůstane takový, jaký byl před exportem; nic z tohoto exportu se do něj nezapíše.";
+inline constexpr const char* kExportUndone = "Export je vrácen: sešit zůstane beze změny.";
 
 }  // namespace kalkora

@@ -5,13 +5,14 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace kalkora {
 namespace {
 
 struct TableView : ::testing::Test {
   ImportTable table;
-  int mode = 1;
+  ImportMode mode = ImportMode::CsvTurnovers;
   ImportTableView view{table, [this] { return mode; }};
 
   void SetUp() override {
@@ -71,13 +72,13 @@ TEST_F(TableView, AlignsTheAmountColumnOfTheModeFivePixelsInFromItsSide) {
   table.setCell(3, 1, "1234");
   view.reload();
 
-  mode = 1;  // turnovers and statements: the amount in column 2 on the right
+  mode = ImportMode::CsvTurnovers;  // turnovers and statements: the amount in column 2 on the right
   EXPECT_LE(inkSpan(1, 2).second, 120 - 5);
   EXPECT_GT(inkSpan(1, 2).first, 60);
   EXPECT_LE(inkSpan(1, 3).first, 10);
   EXPECT_GE(inkSpan(1, 3).first, 5);
 
-  mode = 6;  // the P 5-01 report: the amount in column 3 on the right
+  mode = ImportMode::P501Report;  // the P 5-01 report: the amount in column 3 on the right
   EXPECT_LE(inkSpan(1, 2).first, 10);
   EXPECT_GT(inkSpan(1, 3).first, 60);
 }
@@ -98,13 +99,26 @@ TEST_F(TableView, ShowsHeaderRowAndColumnZeroAsFixedHeaders) {
   EXPECT_EQ(view.rowHeight(0), 20);
 }
 
-TEST_F(TableView, LastColumnTakesTheWidthBeyond290Pixels) {
+// With the turnover widths the last column takes the width beyond 290
+// pixels. With the P 5-01 report's it ends where the table does, at its
+// widths and after a resize, so that the amounts drawn right-aligned in it
+// are seen without scrolling.
+TEST_F(TableView, LastColumnTakesTheWidthBeyondTheOthersAndEndsWithTheTable) {
+  view.setColumnWidths({11, 110, 120, 180});
   view.resize(800, 300);
   EXPECT_EQ(view.tableColumnWidth(3), 800 - 290);
   view.setColumnWidths({30, 280, 70, 100});
   EXPECT_EQ(view.tableColumnWidth(0), 30);
   EXPECT_EQ(view.tableColumnWidth(1), 280);
   EXPECT_EQ(view.tableColumnWidth(3), 100);
+  view.show();
+  for (const int width : {555, 460}) {
+    view.resize(width, 300);
+    EXPECT_EQ(view.tableColumnWidth(3), width - 290 - (30 + 280 + 70 - (11 + 110 + 120))) << width;
+  }
+  view.setColumnWidths({30, 280, 70, 100});
+  EXPECT_EQ(view.tableColumnWidth(3), 460 - 429);
+  EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace kalkora

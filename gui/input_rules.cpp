@@ -5,53 +5,61 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <optional>
 
 namespace kalkora {
 namespace {
 
-bool passesDigitFilter(const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Backspace:
-    // Delete edits the box without typing a character, though X11 hands it
-    // over with the text "\x7f".
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return true;
-    default:
-      break;
-  }
-  const QString text = key.text();
-  return text.isEmpty() || (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'));
-}
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// A shortcut such as Ctrl+C or Ctrl+A types no character: its text is a
-// control code.
+// Editing keys (backspace, and delete, which X11 hands over with the text
+// "\x7f"), focus keys and shortcuts such as Ctrl+C type no character: their
+// text is a control code, or none for the cursor keys.
 bool typesNoCharacter(const QKeyEvent& key) {
   const QString text = key.text();
-  return text.size() == 1 && (text[0] < QLatin1Char(' ') || text[0] == QChar(0x7f));
+  return text.isEmpty() || (text.size() == 1 && (text[0] < QLatin1Char(' ') || text[0] == QChar(0x7f)));
 }
 
-// A paste goes through the same rule as typing, character by character.
-void pasteDigits(QLineEdit* box) {
-  QString digits;
-  for (const QChar c : QGuiApplication::clipboard()->text())
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
-  box->insert(digits);
+// The box's text once `typed` replaces its selection or goes in at the cursor.
+QString textAfterTyping(const QLineEdit& box, const QString& typed) {
+  QString text = box.text();
+  const int at = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
+  if (box.hasSelectedText()) text.remove(at, box.selectedText().size());
+  return text.insert(at, typed);
 }
 
+// Digits only; with a maximum, also no more than the box can hold.
 class DigitFilter : public QObject {
  public:
-  using QObject::QObject;
+  DigitFilter(std::optional<int> maximum, QObject* parent) : QObject(parent), maximum_(maximum) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
+    auto* box = static_cast<QLineEdit*>(watched);
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (key.matches(QKeySequence::Paste)) {
-      pasteDigits(static_cast<QLineEdit*>(watched));
+      pasteDigits(box);
       return true;
     }
-    return !passesDigitFilter(key) && !typesNoCharacter(key);
+    if (typesNoCharacter(key)) return false;
+    return key.text().size() != 1 || !isDigit(key.text()[0]) || !fits(textAfterTyping(*box, key.text()));
   }
+
+ private:
+  bool fits(const QString& text) const {
+    bool isNumber = false;
+    const qlonglong value = text.toLongLong(&isNumber);
+    return !maximum_ || (isNumber && value <= *maximum_);
+  }
+
+  // A paste goes through the same rule as typing: its digits, if they fit.
+  void pasteDigits(QLineEdit* box) const {
+    QString digits;
+    for (const QChar c : QGuiApplication::clipboard()->text())
+      if (isDigit(c)) digits += c;
+    if (fits(textAfterTyping(*box, digits))) box->insert(digits);
+  }
+
+  std::optional<int> maximum_;
 };
 
 bool leavesForAWhile(const QFocusEvent& focus) {
@@ -72,7 +80,9 @@ class LeavingFilter : public QObject {
 
 }  // namespace
 
-void acceptDigitsOnly(QLineEdit* box) { box->installEventFilter(new DigitFilter(box)); }
+void acceptDigitsOnly(QLineEdit* box) { box->installEventFilter(new DigitFilter(std::nullopt, box)); }
+
+void acceptNumbersUpTo(QLineEdit* box, int maximum) { box->installEventFilter(new DigitFilter(maximum, box)); }
 
 void onLeavingForAnotherControl(QLineEdit* box, std::function<void()> action) {
   box->installEventFilter(new LeavingFilter(std::move(action), box));

@@ -10,6 +10,10 @@ namespace kalkora {
 // copy still work.
 void acceptDigitsOnly(QLineEdit* box);
 
+// The same for a box that holds no number above maximum (the period box):
+// a typed digit or a paste that would make more of it is dropped as well.
+void acceptNumbersUpTo(QLineEdit* box, int maximum);
+
 // Runs `action` when the focus moves from the box on to another control, not
 // when the box's own context menu or another window takes it for a while,
 // after which the user is back in the box.

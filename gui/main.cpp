@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/settings_location.h"
+#include "app/shell_open.h"
 #include "app/spreadsheet_backend.h"
 #include "app/version.h"
 #include "gui/application_setup.h"
@@ -11,8 +12,10 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/system_regional.h"
+#include "platform/xml_memory.h"
 
 int main(int argc, char** argv) {
+  kalkora::installXmlMemory();
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "kalkora-import " << kalkora::kVersionText << '\n';
     return 0;
@@ -22,9 +25,6 @@ int main(int argc, char** argv) {
 
   kalkora::DiskFileSystem fs;
   kalkora::QtDialogs dialogs;
-  // The program's windows, created in this order: the main window, then the
-  // turnover export window, the definition editor and the statement export
-  // window, which stay hidden until shown modally.
   const kalkora::SettingsLocation location = kalkora::defaultSettingsLocation();
   const kalkora::Regional regional = kalkora::systemRegional();
   const kalkora::SettingsFile settings(location.path, location.fallbackPath);
@@ -36,10 +36,14 @@ int main(int argc, char** argv) {
       return kalkora::Backend::File;
     }
   }();
+  // The main window creates the program's other windows after itself: the
+  // turnover export window, the definition editor and the statement export
+  // window, which stay hidden until shown modally.
   kalkora::TForm1 form1(dialogs, fs, regional, settings);
   dialogs.setParent(&form1);
-  kalkora::LibreOfficeWindowSession libreOffice(fs, regional,
-                                               [&](const std::string& path) { dialogs.openInShell(path); });
+  kalkora::LibreOfficeWindowSession libreOffice(fs, regional, [&](const std::string& path) {
+    kalkora::openInShell(dialogs, path, kalkora::ShellFile::Workbook);
+  });
   form1.setSpreadsheetFactory(kalkora::makeWindowSpreadsheets(chosen, fs, regional, dialogs, libreOffice));
   form1.show();
   return QApplication::exec();

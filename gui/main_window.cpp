@@ -13,11 +13,15 @@
 
 #include "app/control_csv.h"
 #include "app/erp_presets.h"
+#include "app/import_modes.h"
+#include "app/mode_buttons.h"
+#include "app/shell_open.h"
 #include "gui/definition_editor_window.h"
 #include "gui/input_rules.h"
-#include "app/load_by_mode.h"
 #include "app/protocolled_export.h"
+#include "turnovers/account_check.h"
 #include "app/version.h"
+#include "export/workbook_layout.h"
 #include "gui/mode_tabs.h"
 #include "gui/qt_dialogs.h"
 #include "gui/statement_export_window.h"
@@ -26,7 +30,6 @@
 #include "gui/xml_tab.h"
 #include "export/export_protocol.h"
 #include "platform/program_location.h"
-#include "turnovers/account_check.h"
 
 namespace kalkora {
 namespace {
@@ -124,7 +127,8 @@ void TForm1::keepRoomForControls() {
 }
 
 void TForm1::applyInputRules() {
-  for (const char* name : {"Edit1", "Edit5", "Edit6", "Edit7", "Edit9"})
+  acceptNumbersUpTo(findChild<QLineEdit*>(QStringLiteral("Edit1")), kLastPeriod);
+  for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit9"})
     acceptDigitsOnly(findChild<QLineEdit*>(QString::fromLatin1(name)));
   for (const char* name : {"Edit8", "Edit14", "Edit31", "Edit34"})
     commaOnFocusOut(findChild<QLineEdit*>(QString::fromLatin1(name)));
@@ -196,14 +200,16 @@ void TForm1::showLoadedState() {
   QPalette band = palette();
   band.setColor(QPalette::Window, kBandColour);
   setPalette(band);
-  setDefinitionButtonsEnabled(ws_.mode <= 2);
+  // Without a mode they stay enabled.
+  if (const ImportModeRow* row = importModeRow(ws_.mode)) setDefinitionButtonsEnabled(row->accountCheck);
 }
 
-void TForm1::showModePage(int mode) {
-  if (mode < 1 || mode > tabs_->count()) return;
+void TForm1::showModePage(ImportMode mode) {
+  const ImportModeRow* row = importModeRow(mode);
+  if (!row) return;
   // Selecting a hidden tab shows its page with no tab header selected.
   const QSignalBlocker quiet(tabs_);
-  tabs_->setCurrentIndex(mode - 1);
+  tabs_->setCurrentIndex(static_cast<int>(row - importModes().data()));
 }
 
 void TForm1::setDefinitionButtonsEnabled(bool enabled) {
@@ -291,8 +297,9 @@ void TForm1::showHint(const QString& hint) {
 }
 
 void TForm1::PageControl1Change(int index) {
-  ws_.mode = index + 1;
-  setDefinitionButtonsEnabled(ws_.mode <= 2);
+  const ImportModeRow& row = importModes()[static_cast<size_t>(index)];
+  ws_.mode = row.mode;
+  setDefinitionButtonsEnabled(row.accountCheck);
 }
 
 std::optional<std::string> TForm1::chooseFile(const QString& initialFolder, const char* filter) {
@@ -351,7 +358,7 @@ void TForm1::ToolButton8Click() {
   // installed one.
   const std::string data = installedDataFolder();
   if (const auto path = chooseFile(data.empty() ? programFolder() : q(data), kManualFilter))
-    dialogs_.openInShell(*path);
+    openInShell(dialogs_, *path, ShellFile::Manual);
 }
 
 void TForm1::BitBtn1Click() {
@@ -359,7 +366,7 @@ void TForm1::BitBtn1Click() {
   if (source.isEmpty())
     dialogs_.notice(kCannotOpen);
   else
-    dialogs_.openInShell(s(source));
+    openInShell(dialogs_, s(source), ShellFile::Source);
 }
 
 void TForm1::BitBtn3Click() {
@@ -399,15 +406,20 @@ void TForm1::setSpreadsheetFactory(SpreadsheetFactory factory) { spreadsheetFact
 void TForm1::BitBtn4Click() {
   readControls();
   ProtocolledExport protocolled(ws_, fs_, regional_);
-  const Exporters exporters{
-      protocolled.wrap([this](ExportProtocol& protocol) { form2_->showExport(ws_, fs_, protocol, protocol); }),
-      protocolled.wrap([this](ExportProtocol& protocol) { form4_->showExport(ws_, regional_, protocol, protocol); })};
+  RunExport exporter;
+  if (const ImportModeRow* row = importModeRow(ws_.mode)) {
+    ExportWindow* window = row->exportWindow == ExportWindowKind::Turnovers ? static_cast<ExportWindow*>(form2_)
+                                                                            : form4_;
+    exporter = protocolled.wrap([this, row, window](ExportProtocol& protocol) {
+      window->showExport(row->exporter, ws_, services(), protocol, protocol);
+    });
+  }
   const auto warn = [&] {
     for (const std::string& warning : protocolled.warnings()) dialogs_.warning(warning);
   };
   ExportOutcome outcome = ExportOutcome::Done;
   run([&] {
-    outcome = session_.exportButton(ws_, dialogs_, exporters, warn);
+    outcome = session_.exportButton(ws_, dialogs_, exporter, warn);
     protocolled.write(fs_, std::nullopt, nullptr);
   });
   if (outcome == ExportOutcome::NoPeriod) findChild<QLineEdit*>(QStringLiteral("Edit1"))->setFocus();
@@ -426,12 +438,12 @@ void TForm1::presetClick(const QString& section) {
   if (!preset) return;
   readControls();
   run([&] {
-    const int tab = applyErpPreset(settings_.read(fs_), *preset, ws_);
+    const ImportMode tab = applyErpPreset(settings_.read(fs_), *preset, ws_);
     writeControls();
     showModePage(tab);
     // A preset that shows a tab leaves the buttons as picking that tab would;
     // one that names another mode shows no tab and leaves them alone.
-    if (tab != 0) setDefinitionButtonsEnabled(true);
+    if (const ImportModeRow* row = importModeRow(tab)) setDefinitionButtonsEnabled(row->accountCheck);
   });
 }
 

@@ -45,8 +45,8 @@ class TForm1 : public QMainWindow {
   // boxes, the page of the stored mode, the band colour and the definition
   // buttons enabled in the turnover modes.
   void showLoadedState();
-  // Shows the page of mode 1..6 without touching the buttons; mode 0 keeps the page.
-  void showModePage(int mode);
+  // Shows the page of the mode without touching the buttons; without a mode the page stays.
+  void showModePage(ImportMode mode);
   void setDefinitionButtonsEnabled(bool enabled);
   // Shows the import table after the core changed it.
   void refreshTable();

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/erp_presets.h"
+#include "export/workbook_layout.h"
 #include "gui/main_window.h"
 #include "gui/mode_tabs.h"
 #include "gui/widget_factory.h"
@@ -129,7 +130,7 @@ QWidget* TForm1::buildLoadRow() {
       QStringLiteral("* data budou načtena podle definice níže\nje třeba mít aktivní záložku s vaším nastavením"), row));
   layout->addStretch();
   layout->addWidget(makeLabel(QStringLiteral("Číslo období ve Kalkora"), row));
-  layout->addWidget(withUpDown(makeEdit("Edit1", 40, row), 0, 20, row));
+  layout->addWidget(withUpDown(makeEdit("Edit1", 40, row), 0, kLastPeriod, row));
   layout->addSpacing(12);
   QPushButton* exportButton = makeButton("BitBtn4", QStringLiteral("Export do Kalkora"), row);
   exportButton->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));

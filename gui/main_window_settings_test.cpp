@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/erp_presets.h"
 #include "gui/main_window.h"
 #include "testing/main_window_fixture.h"
 #include "platform/ini_file.h"
@@ -49,7 +50,7 @@ TEST_F(MainWindowSettingsTest, CreationLoadsAndCloseSavesTheSettings) {
   EXPECT_EQ(text("Edit2"), "|");
   EXPECT_EQ(text("Edit12"), "cislo");
   EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
-  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_EQ(form->workspace().mode, ImportMode::XmlTurnovers);
   EXPECT_EQ(checkedFlags(), "1 2 6 8 9 10 11");
   EXPECT_EQ(form->size(), QSize(1300, 700));
 
@@ -112,7 +113,7 @@ TEST_F(MainWindowSettingsTest, PresetClicksFillTheTurnoverParameters) {
   EXPECT_FALSE(find<QToolButton>("ToolButton11")->isEnabled());
   QTest::mouseClick(find<QLabel>("Label48"), Qt::LeftButton);
   EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
-  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_EQ(form->workspace().mode, ImportMode::XmlTurnovers);
   // The definition buttons follow the tab the preset shows.
   EXPECT_TRUE(find<QToolButton>("ToolButton11")->isEnabled());
   EXPECT_EQ(text("Edit5"), "4");
@@ -127,6 +128,15 @@ TEST_F(MainWindowSettingsTest, PresetClicksFillTheTurnoverParameters) {
   EXPECT_EQ(text("Edit2"), ",");
   EXPECT_EQ(text("Edit11"), "Row");
   EXPECT_EQ(fs.files[kSettingsPath].find("Edit"), std::string::npos);
+
+  // The file has no section for ABRA Gen: the parameters stay, and the user is told.
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+  setText("Edit8", "0,5");
+  QTest::mouseClick(find<QLabel>("Label47"), Qt::LeftButton);
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"notice: " + presetMissingMessage(*findErpPreset("ABRA"))});
+  EXPECT_EQ(text("Edit2"), ",");
+  EXPECT_EQ(text("Edit8"), "0,5");
+  EXPECT_EQ(page(), QStringLiteral("TabSheet2"));
 }
 
 }  // namespace kalkora

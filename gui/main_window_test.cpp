@@ -1,5 +1,7 @@
 #include "gui/main_window.h"
 
+#include "app/import_modes.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -52,7 +54,7 @@ struct ExampleLoad {
 }  // namespace
 
 TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
-  for (const char* name : {"Edit1", "Edit5", "Edit6", "Edit7", "Edit9"}) {
+  for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit9"}) {
     setText(name, "");
     QTest::keyClicks(edit(name), "a1-2 x,3.");
     EXPECT_EQ(text(name), "123") << name;
@@ -69,6 +71,22 @@ TEST_F(MainWindowTest, NumberBoxesTakeDigitsAndBackspaceOnly) {
   setText("Edit5", "9");
   QTest::keyClick(edit("Edit5"), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(text("Edit5"), "9123");
+  // The period box takes no number beyond the last period, typed or pasted,
+  // wherever the digit would go.
+  setText("Edit1", "");
+  QTest::keyClicks(edit("Edit1"), "a2-5 x,0.");
+  EXPECT_EQ(text("Edit1"), "20");
+  edit("Edit1")->setCursorPosition(0);
+  QTest::keyClicks(edit("Edit1"), "10");
+  EXPECT_EQ(text("Edit1"), "020");
+  edit("Edit1")->selectAll();
+  QTest::keyClicks(edit("Edit1"), "9");
+  EXPECT_EQ(text("Edit1"), "9");
+  QGuiApplication::clipboard()->setText(QStringLiteral("99999999999999999999"));
+  QTest::keyClick(edit("Edit1"), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(text("Edit1"), "9");
+  QTest::keyClick(edit("Edit1"), Qt::Key_Backspace);
+  EXPECT_EQ(text("Edit1"), "");
   // Other boxes take anything.
   setText("Edit2", "");
   QTest::keyClicks(edit("Edit2"), "a;");
@@ -97,24 +115,24 @@ TEST_F(MainWindowTest, CoefficientBoxesTurnTheirFirstDotIntoACommaOnLeaving) {
 TEST_F(MainWindowTest, TabChangeSetsTheModeAndTheDefinitionButtons) {
   auto* tabs = find<QTabWidget>("PageControl1");
   tabs->setCurrentIndex(2);
-  EXPECT_EQ(form->workspace().mode, 3);
+  EXPECT_EQ(form->workspace().mode, ImportMode::CsvStatement);
   for (const char* name : kDefinitionButtons) EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
   tabs->setCurrentIndex(0);
-  EXPECT_EQ(form->workspace().mode, 1);
+  EXPECT_EQ(form->workspace().mode, ImportMode::CsvTurnovers);
   for (const char* name : kDefinitionButtons) EXPECT_TRUE(find<QToolButton>(name)->isEnabled()) << name;
   tabs->setCurrentIndex(1);
-  EXPECT_EQ(form->workspace().mode, 2);
+  EXPECT_EQ(form->workspace().mode, ImportMode::XmlTurnovers);
   EXPECT_TRUE(find<QToolButton>("ToolButton6")->isEnabled());
 }
 
 TEST_F(MainWindowTest, StoredModeFiveShowsItsPageWithoutAHeaderUntilActivationEnablesButtons) {
   auto* tabs = find<QTabWidget>("PageControl1");
   EXPECT_FALSE(tabs->isTabVisible(4));
-  form->workspace().mode = 5;
+  form->workspace().mode = ImportMode::TaxReturn;
   form->showLoadedState();
   EXPECT_EQ(tabs->currentWidget()->objectName(), QStringLiteral("TabSheet5"));
   EXPECT_FALSE(tabs->isTabVisible(tabs->currentIndex()));
-  EXPECT_EQ(form->workspace().mode, 5);
+  EXPECT_EQ(form->workspace().mode, ImportMode::TaxReturn);
   for (const char* name : kDefinitionButtons) EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
 
   form->FormActivate();
@@ -172,7 +190,7 @@ TEST_F(MainWindowTest, AMessageDuringALoadCountsAsReturnBeforeTheLoadGoesOn) {
   QApplication::setActiveWindow(form.get());
   dialogs.whileShown = [&] { QApplication::setActiveWindow(&box); };
   fs.files["/data/vykaz.txt"] = "Tržby;A.1.;100\r\n";
-  form->workspace().mode = 6;
+  form->workspace().mode = ImportMode::P501Report;
   form->showLoadedState();
   setText("Edit3", "/data/vykaz.txt");
   setText("Edit42", ";");
@@ -267,7 +285,7 @@ TEST_F(MainWindowTest, AccountCheckButtonLabelsTheAccountsAndFocusesTheTable) {
 }
 
 TEST_F(MainWindowTest, LoadFailureGoesToTheErrorBox) {
-  form->workspace().mode = 1;
+  form->workspace().mode = ImportMode::CsvTurnovers;
   setText("Edit5", "1");
   setText("Edit6", "2");
   click("BitBtn3");  // no source file chosen
@@ -282,7 +300,7 @@ TEST_F(MainWindowTest, AStoppedLoadShowsAPlainMessageAndP501WidthsFollowItsLoad)
   click("BitBtn3");  // no statement type chosen
   EXPECT_EQ(dialogs.shown, Shown{"notice: Není vybrán žádný typ výkazu, vyberte účetní výkaz, který zpracováváte."});
 
-  form->workspace().mode = 6;
+  form->workspace().mode = ImportMode::P501Report;
   form->showLoadedState();
   setText("Edit42", ";");
   setText("Edit43", "2");
@@ -302,7 +320,7 @@ TEST_F(MainWindowTest, AReturnWithoutStatementsShowsItsEmptyTableAndTheNotice) {
   fs.files["/d/dppdp9.xml"] =
       "<Pisemnost><DPPDP9><VetaD zdobd_do=\"31.3.2025\"/><VetaP zkrobchjm=\"Beta s.r.o.\"/><VetaO/></DPPDP9>"
       "</Pisemnost>";
-  form->workspace().mode = 5;
+  form->workspace().mode = ImportMode::TaxReturn;
   form->showLoadedState();
   setText("Edit3", "/d/dppdp9.xml");
   find<QGroupBox>("RadioGroup3")->findChildren<QRadioButton*>().at(1)->setChecked(true);
@@ -369,6 +387,15 @@ TEST_F(MainWindowTest, FileChoicesSetPathsAndCancelChangesNothing) {
   dialogs.answerNextFile("/p/manual.pdf");
   click("ToolButton8");
   EXPECT_EQ(dialogs.shown.back(), "shell: /p/manual.pdf");
+
+  // A desktop without a program for it: the error box says what to install.
+  dialogs.shellOpens = false;
+  dialogs.answerNextFile("/p/manual.pdf");
+  click("ToolButton8");
+  EXPECT_EQ(dialogs.shown.back(),
+            "error: Soubor /p/manual.pdf nelze otevřít: systém nenašel program, který by ho ukázal. Nainstalujte "
+            "prohlížeč PDF (například balíček evince) a nástroj xdg-open (balíček xdg-utils), nebo soubor otevřete "
+            "ručně.");
 }
 
 TEST_F(MainWindowTest, WindowKeepsRoomForAllItsControls) {
@@ -433,7 +460,7 @@ TEST_F(MainWindowTest, LoadsAfterAP501LoadLeaveColumnZeroEmpty) {
     p.Edit3 = "/ex/" + std::string(example.source);
     fs.files[p.Edit3] = exampleFile(example.source);
     form->writeControls();
-    form->workspace().mode = example.mode;
+    form->workspace().mode = *importModeNumbered(example.mode);
     form->showLoadedState();
     click("BitBtn3");
   };

@@ -3,7 +3,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/import_modes.h"
 #include "gui/widget_factory.h"
 #include "statements/statement_types.h"
 
@@ -258,19 +260,32 @@ QWidget* p501(QWidget* parent) {
   return sheet;
 }
 
+// The page of each mode, with the controls its reader reads.
+struct ModePage {
+  ImportMode mode;
+  QWidget* (*build)(QWidget* parent);
+};
+constexpr ModePage kPages[] = {
+    {ImportMode::CsvTurnovers, csvTurnovers}, {ImportMode::XmlTurnovers, xmlTurnovers},
+    {ImportMode::CsvStatement, csvStatements}, {ImportMode::RuzStatement, ruz},
+    {ImportMode::TaxReturn, taxPortal},       {ImportMode::P501Report, p501},
+};
+
+// Every mode of the table has its page here.
+QWidget* modePage(ImportMode mode, QWidget* parent) {
+  return std::ranges::find(kPages, mode, &ModePage::mode)->build(parent);
+}
+
 }  // namespace
 
 QTabWidget* buildModeTabs(QWidget* parent) {
   auto* tabs = new QTabWidget(parent);
   tabs->setObjectName(QStringLiteral("PageControl1"));
   tabs->setFixedSize(665, 345);
-  tabs->addTab(csvTurnovers(tabs), QStringLiteral("Csv soubor obratů"));
-  tabs->addTab(xmlTurnovers(tabs), QStringLiteral("Xml soubor obratů"));
-  tabs->addTab(csvStatements(tabs), QStringLiteral("Csv soubor výkazů"));
-  tabs->addTab(ruz(tabs), QStringLiteral("RUZ"));
-  tabs->addTab(taxPortal(tabs), QStringLiteral("Daňový portál MF"));
-  tabs->addTab(p501(tabs), QStringLiteral("Výkaz P 5-01"));
-  for (int index = 3; index < tabs->count(); ++index) tabs->setTabVisible(index, false);
+  for (const ImportModeRow& row : importModes()) {
+    const int index = tabs->addTab(modePage(row.mode, tabs), QString::fromUtf8(row.tabCaption));
+    tabs->setTabVisible(index, row.tabShownAtStart);
+  }
   // The tab bar draws its current tab even when that tab is hidden, as a
   // sliver of its caption above the page; eliding squeezes that to nothing.
   tabs->setElideMode(Qt::ElideRight);

@@ -3,9 +3,10 @@
 
 namespace kalkora {
 
-// PageControl1: the six import-mode tabs TabSheet1..TabSheet6 with every
-// parameter control of every mode, named as the settings file and the readers
-// know them. The tabs of modes 4 to 6 are built hidden; their pages are shown
+// PageControl1: one tab per import mode, in the order and with the captions
+// of the mode table, TabSheet1..TabSheet6 with every parameter control of
+// every mode, named as the settings file and the readers know them. The tabs
+// the table does not show at start are built hidden; their pages are shown
 // only when the stored settings or a preset choose those modes.
 QTabWidget* buildModeTabs(QWidget* parent);
 

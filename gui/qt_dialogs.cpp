@@ -79,6 +79,10 @@ std::optional<std::string> QtDialogs::saveFile(const std::string& initialFolder,
   return chosen(dialog.selectedFiles().constFirst());
 }
 
-void QtDialogs::openInShell(const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(q(path))); }
+// False when Qt finds no program to hand the file to (xdg-open, a portal);
+// a program that then fails on the file is not known here.
+bool QtDialogs::openInShell(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+}
 
 }  // namespace kalkora

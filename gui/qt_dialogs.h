@@ -27,7 +27,7 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> saveFile(const std::string& initialFolder, const std::string& filter,
                                       const std::string& fileName, const std::string& defaultExtension) override;
   bool ask(const std::string& question) override;
-  void openInShell(const std::string& path) override;
+  bool openInShell(const std::string& path) override;
 
  private:
   QWidget* parent_;

@@ -4,7 +4,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "export/statement_export.h"
 
 namespace kalkora {
 namespace {
@@ -34,14 +33,6 @@ TForm4::TForm4(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form4
   Label1->setText(QString::fromUtf8(kExportWorking));
   Label1->setGeometry(kLeft, 134, width() - 2 * kLeft, 24);
   BitBtn1->setGeometry(width() - kLeft - 75, height() - 8 - 25, 75, 25);
-}
-
-void TForm4::showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet,
-                        CellOrigins& origins) {
-  showRunning([&] {
-    exportStatements(ws, regional, spreadsheet, *this, origins);
-    showFinished(spreadsheet);
-  });
 }
 
 void TForm4::setClearingShown(bool shown) {

@@ -1,15 +1,10 @@
 #pragma once
 #include "gui/export_window.h"
-#include "model/workspace.h"
-#include "platform/regional.h"
 
 class QLabel;
 class QProgressBar;
 
 namespace kalkora {
-
-class CellOrigins;
-class Spreadsheet;
 
 // TForm4: shown modally by the export button in the statement modes (3 to 6);
 // its activation runs the statement export of the mode. "Mažu data" and its
@@ -19,10 +14,6 @@ class TForm4 : public ExportWindow {
   Q_OBJECT
  public:
   TForm4(Dialogs& dialogs, QWidget* parent = nullptr);
-
-  // Shows the window modally over its parent and returns when it is closed.
-  // origins hear what each written cell holds, for the export's protocol.
-  void showExport(const Workspace& ws, const Regional& regional, Spreadsheet& spreadsheet, CellOrigins& origins);
 
   void setClearingShown(bool shown) override;
 

@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "export/statement_export.h"
 #include "testing/main_window_fixture.h"
 #include "testing/recording_spreadsheet.h"
 
@@ -51,7 +50,7 @@ class StatementExportWindowTest : public MainWindowTest {
     form->writeControls();
   }
 
-  void table(int mode, const std::vector<ImportTable::Row>& rows) {
+  void table(ImportMode mode, const std::vector<ImportTable::Row>& rows) {
     Workspace& ws = form->workspace();
     ws.mode = mode;
     ws.table.setRowCount(static_cast<int>(rows.size()) + 1);
@@ -109,7 +108,7 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   // "Pasiva FAP1 a FAP2" touches no bar: a fresh window's bars stand at 0.
   form->workspace().params.RadioGroup2 = 4;
   form->writeControls();
-  table(6, {{"7", "", "A.", "12"}});
+  table(ImportMode::P501Report, {{"7", "", "A.", "12"}});
   exportAndLeave();
   EXPECT_EQ(status, kExportDone);
   EXPECT_EQ(barPositions, "0 0 0 ");
@@ -117,7 +116,7 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
 
   form->workspace().params.RadioGroup2 = 3;
   form->writeControls();
-  table(6, {{"7", "", "A.", "12"}, {"0", "", "B.", "3"}});
+  table(ImportMode::P501Report, {{"7", "", "A.", "12"}, {"0", "", "B.", "3"}});
   exportAndLeave();
   EXPECT_EQ(status, kExportDone);
   EXPECT_FALSE(clearingShown);
@@ -131,7 +130,7 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   sheetNames[1] = "Súvahy netto";
   std::vector<ImportTable::Row> ruz(206, ImportTable::Row{"", "0", "0", "Výsledovka"});
   ruz[0] = {"", "1", "5", "Rozvaha aktiva"};
-  table(4, ruz);
+  table(ImportMode::RuzStatement, ruz);
   find<QCheckBox>("CheckBox15")->setChecked(true);
   backup = "/d/kalkora.2026-12-08_1415.bak.xlsx";
   exportAndLeave();
@@ -150,13 +149,15 @@ TEST_F(StatementExportWindowTest, P501ThenRuzExportShowTheClearingBarOnlyForRuz)
   EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
 }
 
-TEST_F(StatementExportWindowTest, AFailedRuzPassKeepsTheWindowBusyUntilOdchodAndDoesNotRunAgain) {
+// A failed pass is over: the window no longer says it is working, nor keeps
+// the hourglass, while the error is read and until "Odchod".
+TEST_F(StatementExportWindowTest, AFailedRuzPassSaysSoWithTheNormalCursorAndDoesNotRunAgain) {
   sheetNames[1] = "Súvahy netto";
-  table(4, {{"", "1", "abc", "Rozvaha aktiva"}});
+  table(ImportMode::RuzStatement, {{"", "1", "abc", "Rozvaha aktiva"}});
   exportAndLeave();
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{"error: Částka „abc“ na řádku 1 tabulky není platné číslo."});
-  EXPECT_EQ(status, kExportWorking);
-  EXPECT_TRUE(busyWhileOpen);
+  EXPECT_EQ(status, kExportFailed);
+  EXPECT_FALSE(busyWhileOpen);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(spreadsheets, 1);
   EXPECT_EQ(activations, 1);

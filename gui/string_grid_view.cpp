@@ -37,8 +37,9 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   painter->restore();
 }
 
-StringGridView::StringGridView(std::function<int()> rightAlignedColumn, int roomBesideLastColumn, QWidget* parent)
-    : QTableView(parent), roomBesideLastColumn_(roomBesideLastColumn) {
+StringGridView::StringGridView(std::function<int()> rightAlignedColumn, std::function<int()> roomBesideLastColumn,
+                               QWidget* parent)
+    : QTableView(parent), roomBesideLastColumn_(std::move(roomBesideLastColumn)) {
   setItemDelegate(new GridCellDelegate(std::move(rightAlignedColumn), this));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -58,7 +59,12 @@ StringGridView::StringGridView(std::function<int()> rightAlignedColumn, int room
 void StringGridView::setColumnWidths(const std::array<int, kColumns>& widths) {
   verticalHeader()->setFixedWidth(widths[0]);
   for (int column = 1; column < kColumns; ++column) setColumnWidth(column - 1, widths[column]);
+  // A grid not shown yet has no width of its own; its first showing resizes
+  // it, which gives the last column its room.
+  if (isVisible()) setColumnWidth(kColumns - 2, std::min(widths[kColumns - 1], lastColumnRoom()));
 }
+
+int StringGridView::lastColumnRoom() const { return std::max(0, width() - roomBesideLastColumn_()); }
 
 int StringGridView::tableColumnWidth(int column) const {
   return column == 0 ? verticalHeader()->width() : columnWidth(column - 1);
@@ -66,7 +72,7 @@ int StringGridView::tableColumnWidth(int column) const {
 
 void StringGridView::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
-  setColumnWidth(kColumns - 2, std::max(0, width() - roomBesideLastColumn_));
+  setColumnWidth(kColumns - 2, lastColumnRoom());
 }
 
 }  // namespace kalkora

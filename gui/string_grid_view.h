@@ -27,15 +27,18 @@ class GridCellDelegate : public QStyledItemDelegate {
 
 // A grid of four text columns as the program's windows show them: the header
 // row and the narrow column 0 are the view's fixed headers, whole rows are
-// selected, nothing is edited in place, rows are 20 pixels high, and the last
-// column takes the width of the grid beyond a fixed room.
+// selected, nothing is edited in place, rows are 20 pixels high, and when the
+// grid is resized the last column takes its width beyond the room the grid's
+// owner leaves beside it (asked at that time); it never gets more than that.
 class StringGridView : public QTableView {
  public:
   static constexpr int kColumns = 4;
 
-  StringGridView(std::function<int()> rightAlignedColumn, int roomBesideLastColumn, QWidget* parent = nullptr);
+  StringGridView(std::function<int()> rightAlignedColumn, std::function<int()> roomBesideLastColumn,
+                 QWidget* parent = nullptr);
 
-  // Widths of grid columns 0..3; column 0 is the fixed row-header column.
+  // Widths of grid columns 0..3; column 0 is the fixed row-header column. The
+  // last column gets less when the grid has no room for it.
   void setColumnWidths(const std::array<int, kColumns>& widths);
   int tableColumnWidth(int column) const;
 
@@ -43,7 +46,10 @@ class StringGridView : public QTableView {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  int roomBesideLastColumn_;
+  // The width of the last column that ends where the grid does.
+  int lastColumnRoom() const;
+
+  std::function<int()> roomBesideLastColumn_;
 };
 
 }  // namespace kalkora

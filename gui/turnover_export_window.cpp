@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "export/turnover_export.h"
 
 namespace kalkora {
 
@@ -21,21 +20,6 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : ExportWindow(dialogs, "Form2
                      static_cast<QWidget*>(Label1)})
     layout->addWidget(w);
   layout->addWidget(BitBtn1, 0, Qt::AlignRight);
-}
-
-void TForm2::showExport(const Workspace& ws, const FileSystem& fs, Spreadsheet& spreadsheet, CellOrigins& origins) {
-  showRunning([&] {
-    // The hourglass for as long as the export works, back to normal however it ends.
-    setBusy(true);
-    try {
-      NaplnDaty(ws, fs, spreadsheet, *this, origins);
-    } catch (...) {
-      setBusy(false);
-      throw;
-    }
-    setBusy(false);
-    showFinished(spreadsheet);
-  });
 }
 
 }  // namespace kalkora

@@ -151,21 +151,29 @@ TEST_F(TurnoverExportWindowTest, ExportErrorStaysInTheWindowWithoutARetry) {
   form->workspace().params.incomeDefinitionPath = "/d/chybi.txt";
   exportAndLeave();
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{std::string("error: ") + kIncomeDefinitionMissing});
-  EXPECT_EQ(statusWhenClosed, kExportWorking);
+  EXPECT_EQ(statusWhenClosed, kExportFailed);
   EXPECT_EQ(noteWhenClosed, "");
   EXPECT_EQ(writes(), std::vector<std::string>{"number 2 72 7 1000,5"});
   EXPECT_EQ(spreadsheets, 1);
   EXPECT_EQ(calls.back(), "close");
 }
 
-TEST_F(TurnoverExportWindowTest, PeriodBelowOneIsRefusedWithFocusInThePeriodBox) {
+// A period the workbook does not have is refused before anything starts,
+// with the focus in the period box: below 1 with its own message, an empty
+// box or one beyond the last period with the one that names the box.
+TEST_F(TurnoverExportWindowTest, PeriodsTheWorkbookLacksAreRefusedWithFocusInThePeriodBox) {
   form->show();
   QApplication::setActiveWindow(form.get());
-  setText("Edit1", "00");
-  click("BitBtn4");
+  for (const char* period : {"00", "", "21"}) {
+    setText("Edit1", period);
+    edit("Edit4")->setFocus();
+    click("BitBtn4");
+    EXPECT_TRUE(edit("Edit1")->hasFocus()) << period;
+  }
   EXPECT_EQ(dialogs.shown,
-            std::vector<std::string>{"notice: Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora."});
-  EXPECT_TRUE(edit("Edit1")->hasFocus());
+            (std::vector<std::string>{"notice: Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora.",
+                                      std::string("notice: ") + kPeriodRangeMessage,
+                                      std::string("notice: ") + kPeriodRangeMessage}));
   EXPECT_EQ(spreadsheets, 0);
 }
 

@@ -164,9 +164,6 @@ class UnoSpreadsheet : public LibreOfficeSpreadsheet {
     written_ = true;
   }
 
-  // The text "0" typed into a cell becomes the number 0.
-  void writeZeroText(int sheet, int row, int column) override { writeNumber(sheet, row, column, 0); }
-
   void storeTo(const std::string& path) override {
     cells_.flush();
     try {

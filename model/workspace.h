@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/import_mode.h"
 #include "model/import_table.h"
 #include "model/parameters.h"
 #include "platform/regional.h"
@@ -25,7 +26,7 @@ struct UnassignedAccounts {
 struct Workspace {
   Parameters params;
   ImportTable table;
-  int mode = 0;  // 0 until chosen, then 1..6
+  ImportMode mode = ImportMode::None;
   int loadedCount = 0;
   // Widths in pixels that the last load asks the window to give the table's
   // columns 0..3; only the P 5-01 reader sets them.

@@ -94,6 +94,10 @@ void IniFile::addLine(Section& section, std::string text) {
   section.lines.push_back(std::move(line));
 }
 
+bool IniFile::hasSection(const std::string& section) const {
+  return sectionIndex_.contains(foldIniName(section));
+}
+
 const IniFile::Line* IniFile::find(const std::string& section, const std::string& key) const {
   const auto s = sectionIndex_.find(foldIniName(section));
   if (s == sectionIndex_.end()) return nullptr;

@@ -25,6 +25,8 @@ class IniFile {
   static IniFile load(const FileSystem& fs, const std::string& path);
   static IniFile parse(const std::string& bytes);
 
+  // Whether the file has a section of that name, keys or none.
+  bool hasSection(const std::string& section) const;
   // The stored value, or nullopt when the section or key is missing.
   std::optional<std::string> read(const std::string& section, const std::string& key) const;
   std::string readString(const std::string& section, const std::string& key, const std::string& fallback) const;

@@ -1,13 +1,13 @@
 #include "platform/xml_memory.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <mutex>
 #include <pugixml.hpp>
+
+#include "platform/huge_pages.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KALKORA_ADDRESS_SANITIZER 1
@@ -20,7 +20,6 @@
 namespace kalkora {
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
 // pugixml asks for 32 KB pages (and a block of its own for a long string);
 // one mapping serves a few thousand of them.
 constexpr std::size_t kMappingSize = std::size_t{64} << 20;
@@ -42,16 +41,9 @@ struct Mappings {
   std::map<std::uintptr_t, Mapping> byStart;
   std::uintptr_t current = 0;  // 0: none to hand out from
 
-  // Starts on a huge-page boundary, so that every 2 MB of it can be one page.
   std::uintptr_t map(std::size_t size) {
-    void* p = ::mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED) return 0;
-    const auto raw = reinterpret_cast<std::uintptr_t>(p);
-    const std::uintptr_t start = roundUp(raw, kHugePage);
-    if (start > raw) ::munmap(p, start - raw);
-    if (const std::size_t tail = raw + kHugePage - start) ::munmap(reinterpret_cast<void*>(start + size), tail);
-    ::madvise(reinterpret_cast<void*>(start), size, MADV_HUGEPAGE);
-    byStart.emplace(start, Mapping{size, 0, 0});
+    const auto start = reinterpret_cast<std::uintptr_t>(mapHugePages(size));
+    if (start != 0) byStart.emplace(start, Mapping{size, 0, 0});
     return start;
   }
 
@@ -60,7 +52,7 @@ struct Mappings {
     const std::size_t needed = roundUp(size == 0 ? 1 : size, kAlignment);
     const std::lock_guard lock(mutex);
     if (current == 0 || byStart[current].size - byStart[current].used < needed) {
-      current = map(std::max(kMappingSize, roundUp(needed, kHugePage)));
+      current = map(std::max(kMappingSize, roundUp(needed, kHugePageSize)));
       // Where the system refuses a mapping (an address-space limit), the
       // ordinary heap still may not; free() takes such a block back.
       if (current == 0) return std::malloc(needed);
@@ -81,7 +73,7 @@ struct Mappings {
     --it;
     if (at >= it->first + it->second.size) return false;
     if (--it->second.blocks == 0) {
-      ::munmap(reinterpret_cast<void*>(it->first), it->second.size);
+      unmapPages(reinterpret_cast<void*>(it->first), it->second.size);
       if (current == it->first) current = 0;
       byStart.erase(it);
     }
@@ -104,16 +96,10 @@ void freeXmlMemory(void* block) {
   if (block != nullptr && !mappings().release(block)) std::free(block);
 }
 
-}  // namespace kalkora
-
-// Before main(), so that every document is allocated and freed by the same
-// pair. The link asks for this name (platform/CMakeLists.txt), so it is part
-// of every program that uses the platform library. Under AddressSanitizer
-// (the fuzz build) documents stay on the heap, where a read past the end of
-// a block is caught.
-extern "C" const bool kalkora_xml_memory_installed = [] {
+void installXmlMemory() {
 #ifndef KALKORA_ADDRESS_SANITIZER
-  pugi::set_memory_management_functions(kalkora::allocateXmlMemory, kalkora::freeXmlMemory);
+  pugi::set_memory_management_functions(allocateXmlMemory, freeXmlMemory);
 #endif
-  return true;
-}();
+}
+
+}  // namespace kalkora

@@ -63,7 +63,7 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
 }  // namespace
 
 void NaplnitCSVvykazy(Workspace& ws, Services& services) {
-  ws.mode = 3;
+  ws.mode = ImportMode::CsvStatement;
   const CsvStatementTab tab = csvStatementTab(ws.params);
   checkCsvSource(services.fs, services.messages, ws.params.Edit3);
   const CsvStatementType* type = csvStatementType(tab.statementType);

@@ -36,7 +36,7 @@ struct CsvStatementLoad : ReaderTest {
 TEST_F(CsvStatementLoad, AssetsFromLineFiveGetLinesOneToSixtySix) {
   ws.params.Edit28 = "5";
   load(0, numberedLines(200));
-  EXPECT_EQ(ws.mode, 3);
+  EXPECT_EQ(ws.mode, ImportMode::CsvStatement);
   EXPECT_EQ(ws.loadedCount, 200);
   ASSERT_EQ(ws.table.rowCount(), 67);
   EXPECT_EQ(ws.table.cell(1, 0), " Označení řádku");
@@ -167,7 +167,7 @@ TEST_F(CsvStatementLoad, RefusalsAndErrors) {
   ws.params.Edit3 = "chybi.csv";
   ws.params.RadioGroup1 = 0;
   EXPECT_THAT([&] { NaplnitCSVvykazy(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
-  EXPECT_EQ(ws.mode, 3);
+  EXPECT_EQ(ws.mode, ImportMode::CsvStatement);
 
   ws.params.RadioGroup1 = -1;
   source("vykaz.txt", "a;1\n");

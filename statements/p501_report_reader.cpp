@@ -82,7 +82,7 @@ void readLines(Workspace& ws, const std::vector<std::string>& lines, std::size_t
 }  // namespace
 
 void NaplnitvykazySBS(Workspace& ws, Services& services) {
-  ws.mode = 6;
+  ws.mode = ImportMode::P501Report;
   const P501Tab tab = p501Tab(ws.params);
   checkCsvSource(services.fs, services.messages, ws.params.Edit3);
   const int type = tab.reportType;

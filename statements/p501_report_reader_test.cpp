@@ -66,7 +66,7 @@ TEST_F(P501Load, SmallestIncomeStatementGetsLinesByMarking) {
             std::to_string((i + 1) * 100) + ";\r\n";
   ws.params.Edit46 = "3";
   load(2, file);
-  EXPECT_EQ(ws.mode, 6);
+  EXPECT_EQ(ws.mode, ImportMode::P501Report);
   ASSERT_EQ(ws.table.rowCount(), 57);
   EXPECT_EQ(ws.table.cell(0, 0), " č.ř.");
   EXPECT_EQ(ws.table.cell(1, 0), " Text výkazu");
@@ -160,7 +160,7 @@ TEST_F(P501Load, RefusalsAndErrors) {
   EXPECT_THAT([&] { NaplnitvykazySBS(ws, services); }, ThrowsMessage<Error>(StrEq("„třetí“ není platné celé číslo.")));
   ws.params.Edit3 = "chybi.csv";
   EXPECT_THAT([&] { NaplnitvykazySBS(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
-  EXPECT_EQ(ws.mode, 6);
+  EXPECT_EQ(ws.mode, ImportMode::P501Report);
 }
 
 }  // namespace kalkora

@@ -95,7 +95,7 @@ std::string ruzBalanceElement(int line) { return lineElement(line, 3); }
 std::string ruzIncomeElement(int line) { return lineElement(line, 2); }
 
 void NaplnitRUZvykazy(Workspace& ws, Services& services) {
-  ws.mode = 4;
+  ws.mode = ImportMode::RuzStatement;
   const Parameters& p = ws.params;
   requireSourceFile(services.fs, p.Edit3);
   writeStatementHeader(ws.table);

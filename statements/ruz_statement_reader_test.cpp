@@ -66,7 +66,7 @@ TEST(RuzElements, NamesByLineNumber) {
 
 TEST_F(RuzLoad, CompleteFileFillsRowsOneTo206) {
   load(ruzFile());
-  EXPECT_EQ(ws.mode, 4);
+  EXPECT_EQ(ws.mode, ImportMode::RuzStatement);
   EXPECT_EQ(ws.loadedCount, 2);
   ASSERT_EQ(ws.table.rowCount(), 207);
   EXPECT_EQ(ws.table.cell(3, 0), " Součtový řádek");
@@ -151,7 +151,7 @@ TEST_F(RuzLoad, FileWithoutTheBalanceSheetIsRefused) {
   }
   ws.params.Edit3 = "chybi.xml";
   EXPECT_THAT([&] { NaplnitRUZvykazy(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));
-  EXPECT_EQ(ws.mode, 4);
+  EXPECT_EQ(ws.mode, ImportMode::RuzStatement);
 }
 
 }  // namespace kalkora

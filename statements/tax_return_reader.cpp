@@ -140,7 +140,7 @@ std::string otherTaxFormMessage(const std::string& form) {
 }
 
 void NaplnitMFCRvykazy(Workspace& ws, Services& services) {
-  ws.mode = 5;
+  ws.mode = ImportMode::TaxReturn;
   const TaxReturnTab tab = taxReturnTab(ws.params);
   if (tab.form < 0 || tab.form >= static_cast<int>(std::size(kForms))) throw OperationStopped(kNoFormMessage);
   requireSourceFile(services.fs, ws.params.Edit3);

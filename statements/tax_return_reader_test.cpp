@@ -49,7 +49,7 @@ struct TaxReturnLoad : ReaderTest {
 
 TEST_F(TaxReturnLoad, FullReturnIsRenumberedOntoTheLayout) {
   load(taxReturn("DPPDP9"));
-  EXPECT_EQ(ws.mode, 5);
+  EXPECT_EQ(ws.mode, ImportMode::TaxReturn);
   EXPECT_EQ(ws.loadedCount, 0);
   ASSERT_EQ(ws.table.rowCount(), 1 + 81 + 67 + 56);
   EXPECT_EQ(ws.params.Edit38, "Šťastná Beta s.r.o.");
@@ -97,7 +97,7 @@ TEST_F(TaxReturnLoad, FormChoiceAndStructureCheck) {
 
   ws.params.RadioGroup3 = -1;
   expectStopped(NaplnitMFCRvykazy, "Není vybrán žádný rok uzávěrky, vyberte jej.");
-  EXPECT_EQ(ws.mode, 5);
+  EXPECT_EQ(ws.mode, ImportMode::TaxReturn);
   ws.params.RadioGroup3 = 1;
   ws.params.Edit3 = "chybi.xml";
   EXPECT_THAT([&] { NaplnitMFCRvykazy(ws, services); }, ThrowsMessage<Error>(StrEq(kSourceNotFound)));

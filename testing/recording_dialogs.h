@@ -19,6 +19,8 @@ class RecordingDialogs : public Dialogs {
   std::deque<std::optional<std::string>> fileAnswers;
   // Runs while a message box is up, e.g. to let it take the activation.
   std::function<void()> whileShown;
+  // What openInShell answers: whether the desktop had a program for the file.
+  bool shellOpens = true;
 
   // Questions ("question: ") take these answers in turn; an empty queue says "Ne".
   std::deque<bool> questionAnswers;
@@ -45,7 +47,10 @@ class RecordingDialogs : public Dialogs {
     questionAnswers.pop_front();
     return yes;
   }
-  void openInShell(const std::string& path) override { shown.push_back("shell: " + path); }
+  bool openInShell(const std::string& path) override {
+    shown.push_back("shell: " + path);
+    return shellOpens;
+  }
 
  private:
   void box(std::string text) {

@@ -62,14 +62,18 @@ std::string RecordingSpreadsheet::readCell(int sheet, int row, int column) {
 
 void RecordingSpreadsheet::writeNumber(int sheet, int row, int column, double value) {
   record(call_line::number(sheet, row, column, value));
-  checkCell(sheet, row, column);
-  cells_[{sheet, row, column}] = formatShortest(value, U',');
+  store(sheet, row, column, value);
 }
 
+// Recorded as a call of its own; the cell gets the number 0 all the same.
 void RecordingSpreadsheet::writeZeroText(int sheet, int row, int column) {
   record(call_line::zero(sheet, row, column));
+  store(sheet, row, column, 0);
+}
+
+void RecordingSpreadsheet::store(int sheet, int row, int column, double value) {
   checkCell(sheet, row, column);
-  cells_[{sheet, row, column}] = "0";
+  cells_[{sheet, row, column}] = formatShortest(value, U',');
 }
 
 void RecordingSpreadsheet::close() { record(call_line::kClose); }

@@ -53,6 +53,7 @@ class RecordingSpreadsheet : public Spreadsheet {
 
  private:
   void record(std::string call);
+  void store(int sheet, int row, int column, double value);
   void checkSheet(int sheet) const;
   void checkCell(int sheet, int row, int column) const;
 

@@ -60,13 +60,4 @@ std::string unassignedAccountsText(const UnassignedAccounts& unassigned) {
          formatShortest(std::round(unassigned.total * 100) / 100, U',');
 }
 
-bool accountCheckButtonPressed(Workspace& ws, Services& services) {
-  if (ws.mode == 1 || ws.mode == 2) {
-    ZkontrolujUcty(ws, services);
-    return true;
-  }
-  services.messages.notice(kAccountCheckOnlyForTurnovers);
-  return false;
-}
-
 }  // namespace kalkora

@@ -17,12 +17,4 @@ void ZkontrolujUcty(Workspace& ws, Services& services);
 // comma as the table has them.
 std::string unassignedAccountsText(const UnassignedAccounts& unassigned);
 
-// The toolbar button "Kontrola účtů": the check in the turnover modes, a
-// notice in every other mode. True when the check ran, so the window hands
-// the import table the focus.
-bool accountCheckButtonPressed(Workspace& ws, Services& services);
-
-inline constexpr const char* kAccountCheckOnlyForTurnovers =
-    "Pro export výkazů nemá smysl kontrolovat použití účtů.";
-
 }  // namespace kalkora

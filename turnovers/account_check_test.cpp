@@ -17,7 +17,6 @@ struct Fixture {
   Workspace ws;
 
   explicit Fixture(const std::vector<std::string>& accounts) {
-    ws.mode = 1;
     ws.params.balanceDefinitionPath = "r.txt";
     ws.params.incomeDefinitionPath = "v.txt";
     ws.table.setRowCount(static_cast<int>(accounts.size()) + 1);
@@ -75,17 +74,6 @@ TEST(AccountCheck, MissingDefinitionsStopWithTheirMessages) {
   g.fs.files.erase("v.txt");
   EXPECT_EQ(g.error(), kIncomeDefinitionMissing);
   EXPECT_EQ(g.labels(1), "  Pohledávky  Opravky");
-}
-
-TEST(AccountCheck, ButtonOnlyChecksInTurnoverModes) {
-  Fixture f({"3111"});
-  f.ws.mode = 3;
-  EXPECT_FALSE(accountCheckButtonPressed(f.ws, f.services));
-  EXPECT_EQ(f.messages.shown, std::vector<std::string>{"notice: Pro export výkazů nemá smysl kontrolovat použití účtů."});
-  EXPECT_EQ(f.labels(1), "");
-  f.ws.mode = 2;
-  EXPECT_TRUE(accountCheckButtonPressed(f.ws, f.services));
-  EXPECT_EQ(f.labels(1), "  Pohledávky  Opravky");
 }
 
 }  // namespace kalkora

@@ -13,7 +13,6 @@
 #include "platform/messages.h"
 #include "platform/number.h"
 #include "platform/text_file.h"
-#include "turnovers/account_check.h"
 
 namespace kalkora {
 namespace {
@@ -199,7 +198,7 @@ std::string cleanAccount(std::string text, long long accountLength) {
 }
 
 void NaplnitCSVobraty(Workspace& ws, Services& services) {
-  ws.mode = 1;
+  ws.mode = ImportMode::CsvTurnovers;
   Parameters& p = ws.params;
   const CsvTurnoverTab tab = csvTurnoverTab(p);
   checkCsvSource(services.fs, services.messages, p.Edit3);
@@ -228,9 +227,6 @@ void NaplnitCSVobraty(Workspace& ws, Services& services) {
     if (index++ >= firstLine) rows->line(line);
   });
   rows->finish(lineCount);
-
-  if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
-    ZkontrolujUcty(ws, services);
 }
 
 }  // namespace kalkora

@@ -7,8 +7,7 @@
 namespace kalkora {
 
 // NaplnitCSVobraty: loads a CSV turnover file (mode 1) into the import table
-// from the tab-1 parameters, then runs the account check when both
-// definition files exist. Raises Error with the Czech message on failure.
+// from the tab-1 parameters. Raises Error with the Czech message on failure.
 void NaplnitCSVobraty(Workspace& ws, Services& services);
 
 // Account cleaning of one account field; accountLength 0 switches the

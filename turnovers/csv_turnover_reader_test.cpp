@@ -43,7 +43,7 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 
 TEST_F(CsvLoad, CleansAccountsAndAmounts) {
   load("311;1 234,50\r\n\"311.1\";\"-1,5\"\r\n501;12.345\r\n502;1\u00A0000\r\n");
-  EXPECT_EQ(ws.mode, 1);
+  EXPECT_EQ(ws.mode, ImportMode::CsvTurnovers);
   EXPECT_EQ(ws.loadedCount, 4);
   EXPECT_EQ(ws.table.cell(1, 0), " Číslo účtu");
   EXPECT_EQ(ws.table.cell(2, 0), " Konečný stav");

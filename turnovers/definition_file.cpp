@@ -64,6 +64,11 @@ std::string definitionRowText(const DefinitionRecord& record) { return character
 
 std::string definitionRowNumber(const DefinitionRecord& record) { return characters(record.rowLine, 1, 6); }
 
+std::string definitionPlace(DefinitionKind kind, const std::string& path, size_t record) {
+  return std::string(kind == DefinitionKind::BalanceSheet ? "Definice rozvahy " : "Definice výsledovky ") + path +
+         ", záznam od řádku " + std::to_string(record * 3 + 1) + ": ";
+}
+
 std::string definitionLabel(const DefinitionRecord& record, DefinitionKind kind) {
   return kind == DefinitionKind::BalanceSheet ? characters(record.rowLine, 8, 28) : characters(record.rowLine, 7, 27);
 }

@@ -52,6 +52,11 @@ std::string definitionRowNumber(const DefinitionRecord& record);
 // definition, 7 to 27 in the income-statement one.
 std::string definitionLabel(const DefinitionRecord& record, DefinitionKind kind);
 
+// Where a record stands in its file, as an error about it begins:
+// "Definice rozvahy /d/rozvaha.txt, záznam od řádku 4: ". Records count from
+// 0 and take three lines each.
+std::string definitionPlace(DefinitionKind kind, const std::string& path, size_t record);
+
 // Messages of a missing definition file.
 inline constexpr const char* kBalanceDefinitionMissing =
     "Soubor nastavení rozvahy nebyl nalezen. Připojte jej v parametrizaci.";

@@ -11,7 +11,6 @@
 #include "platform/xml_file.h"
 #include "model/amount_steps.h"
 #include "model/tab_views.h"
-#include "turnovers/account_check.h"
 #include "turnovers/csv_turnover_reader.h"
 
 namespace kalkora {
@@ -124,7 +123,7 @@ void readRecord(pugi::xml_node node, int row, const Shape& shape, Workspace& ws,
 }  // namespace
 
 void NaplnitXMLobraty(Workspace& ws, Services& services) {
-  ws.mode = 2;
+  ws.mode = ImportMode::XmlTurnovers;
   const Parameters& p = ws.params;
   if (!services.fs.fileExists(p.Edit3)) throw Error(kSourceNotFound);
   writeHeaderTexts(ws.table);
@@ -154,9 +153,6 @@ void NaplnitXMLobraty(Workspace& ws, Services& services) {
     throw;
   }
   removeEmptyRows(ws.table, 1);
-
-  if (services.fs.fileExists(p.balanceDefinitionPath) && services.fs.fileExists(p.incomeDefinitionPath))
-    ZkontrolujUcty(ws, services);
 }
 
 }  // namespace kalkora

@@ -5,8 +5,7 @@ namespace kalkora {
 
 // NaplnitXMLobraty: loads an XML turnover file (mode 2) into the import
 // table, one row per record node, as the XML settings of tab 2 describe the
-// records; then runs the account check when both definition files exist.
-// Raises Error with the Czech message on failure, OperationStopped when the
+// records. Raises Error with the Czech message on failure, OperationStopped when the
 // file does not have the shape the settings describe.
 void NaplnitXMLobraty(Workspace& ws, Services& services);
 

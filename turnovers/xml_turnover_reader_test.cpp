@@ -68,7 +68,7 @@ TEST(XmlTurnoverReader, ElementLayout) {
             "  <ucet><cislo>326</cislo></ucet>\n"
             "</obraty>");
   EXPECT_EQ(f.load(), "311000=1500|311=200|321=1234,5|325=1234,56|326=0");
-  EXPECT_EQ(f.ws.mode, 2);
+  EXPECT_EQ(f.ws.mode, ImportMode::XmlTurnovers);
   // The comment and the processing instruction are nodes of the walk too.
   EXPECT_EQ(f.ws.loadedCount, 9);
   EXPECT_EQ(f.ws.table.cell(1, 0), " Číslo účtu");

@@ -121,8 +121,6 @@ void XlsxSpreadsheet::writeNumber(int sheet, int row, int column, double value) 
   workbook.writeNumber(sheet, row, column, value);
 }
 
-void XlsxSpreadsheet::writeZeroText(int sheet, int row, int column) { writeNumber(sheet, row, column, 0); }
-
 // Ends the session whether or not the save succeeds.
 void XlsxSpreadsheet::close() {
   if (!impl_->workbook) return;

@@ -59,8 +59,6 @@ class XlsxSpreadsheet {
   // cached value, "" for an empty cell.
   std::string readCell(int sheet, int row, int column);
   void writeNumber(int sheet, int row, int column, double value);
-  // Writing the text "0"; the cell then holds the number 0.
-  void writeZeroText(int sheet, int row, int column);
   // Where the previous file will be kept when the open session writes the
   // workbook back in place; "" while nothing is written or with an output
   // path.

@@ -136,7 +136,7 @@ TEST_F(XlsxSpreadsheetTest, WritesCellsInPlaceAndKeepsEverythingElse) {
   spreadsheet.open(path);
   spreadsheet.writeNumber(2, 5, 7, 1234.5);  // a styled number
   spreadsheet.writeNumber(2, 8, 7, 99);      // a formula in the calculation chain
-  spreadsheet.writeZeroText(2, 20, 7);       // a new row at the end
+  spreadsheet.writeNumber(2, 20, 7, 0);      // a new row at the end
   spreadsheet.writeNumber(2, 5, 11, 5);      // the master of the shared formula
   spreadsheet.writeNumber(3, 4, 7, -1);      // a new row between rows
   EXPECT_NE(errorOf([&] { spreadsheet.writeNumber(3, 3, 10, 1); }).find("je součástí maticového vzorce J2:J3"),

@@ -1,4 +1,4 @@
-#include "app/definition_editor.h"
+#include "turnovers/definition_editor.h"
 
 #include <algorithm>
 

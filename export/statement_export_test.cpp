@@ -6,6 +6,7 @@
 #include <set>
 
 #include "export/clearing_rows.h"
+#include "export/workbook_layout.h"
 #include "export/statement_run.h"
 #include "platform/error.h"
 #include "testing/recording_spreadsheet.h"
@@ -118,7 +119,7 @@ TEST(StatementExport, FailuresBeforeAndDuringACsvExport) {
   Fixture f(exportCsvStatement, kCzechSheets);
   f.ws.params.RadioGroup1 = 5;  // "Výsledovka vzor od 1.1.2016": 56 lines
   f.ws.params.Edit1 = "";
-  EXPECT_EQ(f.run(), "„“ není platné celé číslo.");
+  EXPECT_EQ(f.run(), kPeriodRangeMessage);
   EXPECT_TRUE(f.sheet.calls.empty());
   EXPECT_TRUE(f.progress.busy);
   EXPECT_EQ(f.progress.status, kExportWorking);

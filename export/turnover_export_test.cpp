@@ -155,7 +155,7 @@ TEST(TurnoverExport, StopsAtTheFirstFailureAndKeepsWhatItWrote) {
   Fixture period(kAccounts);
   period.ws.params.Edit1 = "první";
   period.balance("a\r\n   010 \r\n311,\r\n");
-  EXPECT_EQ(period.error(), "„první“ není platné celé číslo.");
+  EXPECT_EQ(period.error(), kPeriodRangeMessage);
   EXPECT_EQ(period.sheet.count("number"), 0);
 }
 

@@ -30,8 +30,10 @@ int findBalanceSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 2
 int findIncomeSheet(Spreadsheet& spreadsheet) { return findSheet(spreadsheet, 3, kIncomeStatementNames); }
 
 int periodColumn(const std::string& periodText) {
+  const auto period = parseInteger(periodText);
+  if (!period) throw Error(kPeriodRangeMessage);
   // Far beyond any sheet either way, so the write still fails, without overflow.
-  return static_cast<int>(std::clamp(toInteger(periodText), -1'000'000'000LL, 1'000'000'000LL) + 6);
+  return static_cast<int>(std::clamp(*period, -1'000'000'000LL, 1'000'000'000LL) + 6);
 }
 
 int spreadsheetRow(const std::string& rowText) {

@@ -17,8 +17,11 @@ int findIncomeSheet(Spreadsheet& spreadsheet);   // position 3 or 4
 inline constexpr int kLastPeriod = 20;
 
 // The period box's text as the workbook column it fills: period + 6.
-// Raises the invalid-integer Error when the text is not an integer.
+// Raises Error with kPeriodRangeMessage when the text is not an integer.
 int periodColumn(const std::string& periodText);
+
+inline constexpr const char* kPeriodRangeMessage =
+    "V okénku „Číslo období ve Kalkora“ musí být celé číslo od 1 do 20. Doplňte číslo sloupce ve Kalkora.";
 
 // A row given as text (a definition record's characters 4 to 6, a P 5-01
 // target) as the spreadsheet takes it: a whole number from 1, blanks around

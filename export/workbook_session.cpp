@@ -10,14 +10,14 @@ namespace kalkora {
 namespace {
 
 // Why the period box's text names no period of the workbook, or nullptr
-// when it names one. Every period below 1 ("0", "00", "-3") would write into
-// the marking column or before it; an empty box, a text that is no integer
-// and a period beyond the last would only fail once the export window is
-// working, with an error that names neither the box nor what it needs.
+// when it may name one. Every period below 1 ("0", "00", "-3") would write
+// into the marking column or before it, one beyond the last past the
+// workbook's periods. A text that is no integer at all (an empty box) is the
+// exporter's to refuse, before it writes anything.
 const char* periodRefusal(const std::string& text) {
   const auto period = parseInteger(text);
   if (period && *period < 1) return kNoPeriodMessage;
-  if (!period || *period > kLastPeriod) return kPeriodRangeMessage;
+  if (period && *period > kLastPeriod) return kPeriodRangeMessage;
   return nullptr;
 }
 

@@ -63,8 +63,6 @@ class WorkbookSession {
 inline constexpr const char* kNoWorkbookMessage =
     "Není zadané připojení k Kalkora. Připojte soubor Kalkora do příslušného okénka.";
 inline constexpr const char* kNoPeriodMessage = "Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora.";
-inline constexpr const char* kPeriodRangeMessage =
-    "V okénku „Číslo období ve Kalkora“ musí být celé číslo od 1 do 20. Doplňte číslo sloupce ve Kalkora.";
 inline constexpr const char* kNoApplicationMessage = "Propojení na aplikaci MS Excel není dostupné...";
 
 }  // namespace kalkora

@@ -76,15 +76,14 @@ void ExportWindow::FormActivate() {
   runOperation(dialogs_, [&] { runWorking(work); });
 }
 
-// A failed export is over: no hourglass, and no status line that still says
-// it is working, while the user reads the error and afterwards.
+// A failed export is over: no hourglass while the user reads the error and
+// afterwards. The status line stays as the export left it.
 void ExportWindow::runWorking(const std::function<void()>& work) {
   setBusy(true);
   try {
     work();
   } catch (...) {
     setBusy(false);
-    setStatus(kExportFailed);
     throw;
   }
   setBusy(false);

@@ -22,9 +22,8 @@ class Spreadsheet;
 // window runs its export as soon as it appears, once per showing: regaining
 // the focus after the error box does not run it again. The bars and the
 // status line follow the export's progress calls, and the cursor is busy
-// while it works. A failure gives the normal cursor back and shows
-// kExportFailed before the standard error box shows the error; the window
-// stays open until "Odchod".
+// while it works. A failure gives the normal cursor back before the
+// standard error box shows the error; the window stays open until "Odchod".
 class ExportWindow : public QDialog, public ExportProgress {
   Q_OBJECT
  public:
@@ -87,7 +86,6 @@ class ExportWindow : public QDialog, public ExportProgress {
   Spreadsheet* finished_ = nullptr;
 };
 
-inline constexpr const char* kExportFailed = "Naplnění daty přerušeno chybou, uzavřete toto okno.";
 inline constexpr const char* kUndoExportQuestion =
     "Vrátit export? Sešit zůstane takový, jaký byl před exportem; nic z tohoto exportu se do něj nezapíše.";
 inline constexpr const char* kExportUndone = "Export je vrácen: sešit zůstane beze změny.";

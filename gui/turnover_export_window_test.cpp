@@ -11,6 +11,7 @@
 #include <functional>
 #include <utility>
 
+#include "export/workbook_layout.h"
 #include "testing/recording_spreadsheet.h"
 #include "testing/main_window_fixture.h"
 #include "turnovers/definition_file.h"
@@ -151,7 +152,7 @@ TEST_F(TurnoverExportWindowTest, ExportErrorStaysInTheWindowWithoutARetry) {
   form->workspace().params.incomeDefinitionPath = "/d/chybi.txt";
   exportAndLeave();
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{std::string("error: ") + kIncomeDefinitionMissing});
-  EXPECT_EQ(statusWhenClosed, kExportFailed);
+  EXPECT_EQ(statusWhenClosed, kExportWorking);
   EXPECT_EQ(noteWhenClosed, "");
   EXPECT_EQ(writes(), std::vector<std::string>{"number 2 72 7 1000,5"});
   EXPECT_EQ(spreadsheets, 1);
@@ -159,12 +160,13 @@ TEST_F(TurnoverExportWindowTest, ExportErrorStaysInTheWindowWithoutARetry) {
 }
 
 // A period the workbook does not have is refused before anything starts,
-// with the focus in the period box: below 1 with its own message, an empty
-// box or one beyond the last period with the one that names the box.
+// with the focus in the period box: below 1 with its own message, one beyond
+// the last period with the one that names the box. An empty box is the
+// export's to refuse, in its window, before it writes anything.
 TEST_F(TurnoverExportWindowTest, PeriodsTheWorkbookLacksAreRefusedWithFocusInThePeriodBox) {
   form->show();
   QApplication::setActiveWindow(form.get());
-  for (const char* period : {"00", "", "21"}) {
+  for (const char* period : {"00", "21"}) {
     setText("Edit1", period);
     edit("Edit4")->setFocus();
     click("BitBtn4");
@@ -172,9 +174,12 @@ TEST_F(TurnoverExportWindowTest, PeriodsTheWorkbookLacksAreRefusedWithFocusInThe
   }
   EXPECT_EQ(dialogs.shown,
             (std::vector<std::string>{"notice: Není zadané žádné účetní období. Doplňte číslo sloupce ve Kalkora.",
-                                      std::string("notice: ") + kPeriodRangeMessage,
                                       std::string("notice: ") + kPeriodRangeMessage}));
   EXPECT_EQ(spreadsheets, 0);
+  setText("Edit1", "");
+  exportAndLeave();
+  EXPECT_EQ(dialogs.shown.back(), std::string("error: ") + kPeriodRangeMessage);
+  EXPECT_TRUE(writes().empty());
 }
 
 }  // namespace kalkora

@@ -8,6 +8,7 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/local_time.h"
 
 namespace kalkora {
 namespace {
@@ -51,13 +52,7 @@ std::optional<BackupOrder> backupOrder(const BackupName& name, const std::string
 
 }  // namespace
 
-std::string backupStamp(std::time_t time) {
-  std::tm local{};
-  ::localtime_r(&time, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d_%H%M", &local);
-  return text;
-}
+std::string backupStamp(std::time_t time) { return localTimeText(time, "%Y-%m-%d_%H%M"); }
 
 std::string backupPathOf(const FileSystem& files, const std::string& path, const std::string& stamp) {
   const BackupName name = backupName(path);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/local_time.h"
 
 namespace kalkora {
 namespace {
@@ -19,14 +20,6 @@ std::string escaped(const std::string& field) {
   return out;
 }
 
-std::string lockTime(std::time_t now) {
-  std::tm local{};
-  ::localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local);
-  return text;
-}
-
 }  // namespace
 
 std::string lockPathOf(const std::string& workbookPath) {
@@ -35,7 +28,7 @@ std::string lockPathOf(const std::string& workbookPath) {
 }
 
 LockEntry ownLockEntry(const ProcessIdentity& me, std::time_t now) {
-  return {"Kalkora import (" + me.user + ")", me.user, me.host, lockTime(now),
+  return {"Kalkora import (" + me.user + ")", me.user, me.host, localTimeText(now, "%d.%m.%Y %H:%M"),
           std::string(kOwnUrl) + std::to_string(me.pid)};
 }
 

@@ -107,18 +107,21 @@ void fillStatement(const std::vector<DefinitionRecord>& records, DefinitionKind 
   }
 }
 
+enum class Side { None, Assets, Liabilities };
+
 // A balance-sheet record that takes every account with its sign turned
-// ("-", or the passive rule "<") stands on the liabilities side.
-bool isLiabilitiesRecord(const DefinitionRecord& record) {
+// ("-", or the passive rule "<") stands on the liabilities side, any other
+// with a list on the assets side.
+Side sideOf(const DefinitionRecord& record) {
   const std::vector<std::string> entries = splitAccountList(record.accounts);
-  bool any = false;
+  bool turned = false;
   for (const std::string& text : entries) {
     const DefinitionEntry entry = decodeEntry(text);
     if (entry.prefix.empty()) continue;
-    if (!entry.subtract && !entry.passive) return false;
-    any = true;
+    if (!entry.subtract && !entry.passive) return Side::Assets;
+    turned = true;
   }
-  return any;
+  return turned ? Side::Liabilities : entries.empty() ? Side::None : Side::Assets;
 }
 
 }  // namespace
@@ -160,10 +163,11 @@ std::optional<BalanceTotals> turnoverBalanceTotals(const Workspace& ws, const Fi
   int counter = 0;
   for (const DefinitionRecord& record : readDefinitionFile(fs, path)) {
     const double sum = summer.balance(record, counter).value;
-    if (isLiabilitiesRecord(record)) {
+    const Side side = sideOf(record);
+    if (side == Side::Liabilities) {
       totals.liabilities += sum;
       liabilities = true;
-    } else if (!splitAccountList(record.accounts).empty()) {
+    } else if (side == Side::Assets) {
       totals.assets += sum;
       assets = true;
     }

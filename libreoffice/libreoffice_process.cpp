@@ -13,7 +13,10 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <csignal>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -38,6 +41,9 @@ using css::uno::XComponentContext;
 // one must not hang us for ever.
 constexpr auto kStartTimeout = 90s;
 constexpr auto kEndTimeout = 15s;
+// How long a LibreOffice the user already runs may take to answer our
+// request that the one we started handed over to it.
+constexpr auto kHandOverTimeout = 10s;
 
 const std::string kProgramDir = KALKORA_LO_PROGRAM_DIR;
 
@@ -47,6 +53,10 @@ const std::string kProgramDir = KALKORA_LO_PROGRAM_DIR;
 // which URE_BOOTSTRAP names.
 Reference<XComponentContext> localContext() {
   static const Reference<XComponentContext> context = [] {
+    // A LibreOffice that ends (closed, or crashed) while we write to its pipe
+    // would end this program with SIGPIPE; ignored, the write fails and the
+    // call raises, which the export handles as LibreOffice gone.
+    std::signal(SIGPIPE, SIG_IGN);
     setenv("URE_BOOTSTRAP", ("vnd.sun.star.pathname:" + kProgramDir + "/fundamentalrc").c_str(), 0);
     return cppu::defaultBootstrap_InitialComponentContext();
   }();
@@ -150,7 +160,7 @@ LibreOfficeProcess::LibreOfficeProcess(LibreOfficeKind kind) : kind_(kind) {
       if (!userProfileExists()) initialiseProfile(soffice, {});
       pid_ = spawnSoffice({soffice, "--nologo", "--nodefault", accept});
     }
-    connect(pipe_);
+    connect(pipe_, [&] { return spawnSoffice({soffice, "--nologo", "--nodefault", accept}); });
   } catch (...) {
     end();
     throw;
@@ -169,11 +179,13 @@ bool LibreOfficeProcess::answers() const {
 
 LibreOfficeProcess::~LibreOfficeProcess() { end(); }
 
-void LibreOfficeProcess::connect(const std::string& pipe) {
+void LibreOfficeProcess::connect(const std::string& pipe, const std::function<pid_t()>& startAgain) {
   try {
     const auto resolver = css::bridge::UnoUrlResolver::create(localContext());
     const OUString url = toUno("uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext");
     const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+    std::optional<std::chrono::steady_clock::time_point> ended;
+    bool startedAgain = false;
     for (;;) {
       try {
         const Reference<XComponentContext> remote(resolver->resolve(url), UNO_QUERY_THROW);
@@ -182,10 +194,19 @@ void LibreOfficeProcess::connect(const std::string& pipe) {
       } catch (const css::connection::NoConnectException&) {
         // A LibreOffice the user already runs takes our request and the
         // one we started ends at once; only a headless one has failed then.
-        if (headless() && exited(pid_)) {
+        if (pid_ > 0 && exited(pid_)) {
           pid_ = -1;
-          throw Error("LibreOffice skončil hned po spuštění. Zkuste ho spustit ručně (soffice --headless) a "
-                      "zjistit proč.");
+          if (headless())
+            throw Error("LibreOffice skončil hned po spuštění. Zkuste ho spustit ručně (soffice --headless) a "
+                        "zjistit proč.");
+          ended = std::chrono::steady_clock::now();
+        }
+        // Nobody took it: the LibreOffice we started ended by itself (it
+        // can fail right at its start); it is started once more.
+        if (ended && std::chrono::steady_clock::now() - *ended > kHandOverTimeout && !startedAgain) {
+          pid_ = startAgain();
+          ended.reset();
+          startedAgain = true;
         }
         if (std::chrono::steady_clock::now() > deadline)
           throw Error("LibreOffice se po spuštění do " + std::to_string(kStartTimeout.count()) +

@@ -5,6 +5,7 @@
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,7 +33,10 @@ class LibreOfficeProcess {
   bool answers() const;
 
  private:
-  void connect(const std::string& pipe);
+  // Waits until LibreOffice answers on the pipe; startAgain starts a
+  // LibreOffice with windows once more when the one started ended without
+  // anyone answering.
+  void connect(const std::string& pipe, const std::function<pid_t()>& startAgain = {});
   void end();
 
   LibreOfficeKind kind_;
